@@ -1,0 +1,171 @@
+#include "NumericText.h"
+
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+
+namespace baricor {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsEdgeBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+bool StartsWith(std::string_view text, size_t at, std::string_view prefix) {
+    return !prefix.empty() && text.substr(at, prefix.size()) == prefix;
+}
+
+// Conversion of an already cleaned ASCII number ("-12.5e3") that ignores the
+// process locale: the toolkit switches LC_NUMERIC to the user's settings, under
+// which plain strtod would stop at the point.
+double ConvertCleanNumber(const std::string& clean) {
+    static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr));
+    return strtod_l(clean.c_str(), nullptr, cLocale);
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    size_t first = 0;
+    size_t last = text.size();
+    while (first < last && IsEdgeBlank(text[first])) ++first;
+    while (last > first && IsEdgeBlank(text[last - 1])) --last;
+    return text.substr(first, last - first);
+}
+
+// Value of &H / &O integers; `at` points just past the letter.
+double ReadRadixInteger(std::string_view text, size_t at, int radix) {
+    double value = 0.0;
+    for (; at < text.size(); ++at) {
+        const char c = text[at];
+        int digit = -1;
+        if (IsDigit(c)) digit = c - '0';
+        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        if (digit < 0 || digit >= radix) break;
+        value = value * radix + digit;
+    }
+    return value;
+}
+
+}  // namespace
+
+bool IsNumericText(std::string_view text, const RegionalSeparators& separators) {
+    const std::string_view body = TrimBlanks(text);
+    const std::string_view decimal = separators.decimal;
+    // A locale whose group separator equals its decimal separator would make
+    // every text ambiguous; grouping is then not accepted at all.
+    const std::string_view group =
+        separators.group == separators.decimal ? std::string_view() : std::string_view(separators.group);
+
+    std::string clean;  // the same number in plain C notation, for the range test
+    size_t i = 0;
+    if (i < body.size() && (body[i] == '+' || body[i] == '-')) clean += body[i++];
+
+    size_t mantissaDigits = 0;
+    bool afterDigit = false;
+    while (i < body.size()) {
+        if (IsDigit(body[i])) {
+            clean += body[i++];
+            ++mantissaDigits;
+            afterDigit = true;
+        } else if (afterDigit && StartsWith(body, i, group) && !StartsWith(body, i, decimal)) {
+            i += group.size();
+            afterDigit = false;
+        } else {
+            break;
+        }
+    }
+    if (StartsWith(body, i, decimal)) {
+        i += decimal.size();
+        clean += '.';
+        while (i < body.size() && IsDigit(body[i])) {
+            clean += body[i++];
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0) return false;
+
+    if (i < body.size() && (body[i] == 'E' || body[i] == 'e')) {
+        clean += 'e';
+        ++i;
+        if (i < body.size() && (body[i] == '+' || body[i] == '-')) clean += body[i++];
+        size_t exponentDigits = 0;
+        while (i < body.size() && IsDigit(body[i])) {
+            clean += body[i++];
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0) return false;
+    }
+    if (i != body.size()) return false;
+
+    return std::isfinite(ConvertCleanNumber(clean));
+}
+
+double ReadNumber(std::string_view text) {
+    std::string compact;
+    compact.reserve(text.size());
+    for (char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n') compact += c;
+    }
+
+    if (compact.size() >= 2 && compact[0] == '&') {
+        const char kind = compact[1];
+        if (kind == 'H' || kind == 'h') return ReadRadixInteger(compact, 2, 16);
+        if (kind == 'O' || kind == 'o') return ReadRadixInteger(compact, 2, 8);
+        return 0.0;
+    }
+
+    std::string clean;
+    size_t i = 0;
+    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-')) clean += compact[i++];
+    size_t mantissaDigits = 0;
+    bool seenPoint = false;
+    for (; i < compact.size(); ++i) {
+        const char c = compact[i];
+        if (IsDigit(c)) {
+            clean += c;
+            ++mantissaDigits;
+        } else if (c == '.' && !seenPoint) {
+            clean += c;
+            seenPoint = true;
+        } else {
+            break;
+        }
+    }
+    if (mantissaDigits == 0) return 0.0;
+
+    if (i < compact.size()) {
+        const char c = compact[i];
+        if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
+            size_t j = i + 1;
+            std::string exponent = "e";
+            if (j < compact.size() && (compact[j] == '+' || compact[j] == '-')) exponent += compact[j++];
+            size_t exponentDigits = 0;
+            while (j < compact.size() && IsDigit(compact[j])) {
+                exponent += compact[j++];
+                ++exponentDigits;
+            }
+            if (exponentDigits > 0) clean += exponent;
+        }
+    }
+    return ConvertCleanNumber(clean);
+}
+
+double ReadInputNumber(std::string_view text, std::string_view decimalSeparator) {
+    if (decimalSeparator.empty() || decimalSeparator == ".") return ReadNumber(text);
+    std::string withPoints;
+    withPoints.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        if (text.substr(i, decimalSeparator.size()) == decimalSeparator) {
+            withPoints += '.';
+            i += decimalSeparator.size();
+        } else {
+            withPoints += text[i++];
+        }
+    }
+    return ReadNumber(withPoints);
+}
+
+}  // namespace baricor

@@ -1,0 +1,64 @@
+// The solid rectangle: width a along x, height b along y, G at the centre.
+#include <cmath>
+
+#include "SectionTable.h"
+#include "Shapes.h"
+
+namespace baricor {
+namespace {
+
+SectionProperties RectangleFormulas(const Dimensions& d) {
+    const double a = d[0];
+    const double b = d[1];
+    SectionProperties p;
+    p.A = a * b;
+    p.Jx0 = (a * (1.0 / 12.0)) * std::pow(b, 3);
+    p.Jy0 = (b * (1.0 / 12.0)) * std::pow(a, 3);
+    p.Jxy0 = 0.0;  // both centroidal axes are axes of symmetry
+    return p;
+}
+
+ShapeUnit MakeTrave1() {
+    ShapeUnit s;
+    s.number = 1;
+    s.window = "Trave1";
+    s.caption = "Trave1 - Rettangolare";
+    s.clientWidth = 5955;
+    s.clientHeight = 4830;
+    s.firstPosition = {4845, 1935, 0, 0};
+    s.picture = {240, 360, 2085, 2580};
+    s.diagram = "diagrams/trave01.jpg";
+    s.dataFrame = DataFrame({240, 3120, 1935, 1335});
+    s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});
+
+    const DimensionColumns dims{120, 375, 480, 735, 1320, 375};
+    s.inputs = {DimensionRow(dims, 360, "a", "Label1", "Text1", "Label6", "100"),
+                DimensionRow(dims, 840, "b", "Label2", "Text2", "Label7", "150")};
+    for (const InputField& f : TransformRows({"Label18", "Text9", "Label17"}, {"Label20", "Text10", "Label19"},
+                                             {"Label22", "Text11", "Label21"}))
+        s.inputs.push_back(f);
+
+    const ResultColumns col{2760, 3360, 5040};
+    s.results = {ResultRow(col, 120, Quantity::Sx, "Label16", "Text3", "Label14"),
+                 ResultRow(col, 480, Quantity::Sy, "Label15", "Text4", "Label13"),
+                 ResultRow(col, 960, Quantity::Jx, "Label3", "Text5", "Label8"),
+                 ResultRow(col, 1320, Quantity::Jy, "Label4", "Text6", "Label9"),
+                 ResultRow(col, 1680, Quantity::Jxy, "Label5", "Text7", "Label10"),
+                 ResultRow(col, 2160, Quantity::A, "Label11", "Text8", "Label12")};
+
+    s.menuButton = {2880, 4320, kButtonWidth, kButtonHeight};
+    s.closeButton = {4320, 4320, kButtonWidth, kButtonHeight};
+    s.loadDimensions = {100, 150};
+    s.hasValidityTest = false;  // negative dimensions are accepted as they are
+    s.formulas = RectangleFormulas;
+    return s;
+}
+
+}  // namespace
+
+const ShapeUnit& Trave1() {
+    static const ShapeUnit shape = MakeTrave1();
+    return shape;
+}
+
+}  // namespace baricor

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "NumericText.h"
+
+using baricor::IsNumericText;
+using baricor::ReadInputNumber;
+using baricor::ReadNumber;
+using baricor::RegionalSeparators;
+
+namespace {
+
+const RegionalSeparators kPointLocale{".", ","};
+const RegionalSeparators kCommaLocale{",", "."};
+
+struct CheckCase {
+    const char* text;
+    bool pointLocale;  // verdict with "." decimal, "," group
+    bool commaLocale;  // verdict with "," decimal, "." group
+};
+
+void PrintTo(const CheckCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
+class NumericCheck : public ::testing::TestWithParam<CheckCase> {};
+
+TEST_P(NumericCheck, FollowsRegionalNotation) {
+    const CheckCase& c = GetParam();
+    EXPECT_EQ(IsNumericText(c.text, kPointLocale), c.pointLocale) << '"' << c.text << '"';
+    EXPECT_EQ(IsNumericText(c.text, kCommaLocale), c.commaLocale) << '"' << c.text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, NumericCheck,
+    ::testing::Values(
+        // Empty, blank and lone symbols are never numbers.
+        CheckCase{"", false, false}, CheckCase{"   ", false, false}, CheckCase{"+", false, false},
+        CheckCase{"-", false, false}, CheckCase{".", false, false}, CheckCase{",", false, false},
+        CheckCase{"12abc", false, false}, CheckCase{"abc", false, false},
+        // Blanks count only at the two ends.
+        CheckCase{" 12 ", true, true}, CheckCase{"\t12\n", true, true}, CheckCase{"1 2", false, false},
+        CheckCase{"+5", true, true}, CheckCase{"-7.25", true, true}, CheckCase{"1e3", true, true},
+        CheckCase{"2.5E-1", true, true},
+        // The separators swap their meaning between the two locales.
+        CheckCase{"1,5", true, true}, CheckCase{"1.5", true, true}, CheckCase{"1.2.3", false, true},
+        CheckCase{"1,2,3", true, false}, CheckCase{"1,000.5", true, false}, CheckCase{"1.000,5", false, true},
+        // A group separator only after a digit of the integer part.
+        CheckCase{",5", false, true}, CheckCase{"1,,5", false, false}, CheckCase{"1.5,5", false, true},
+        // Open choices: a bare fraction or a trailing mark is a number.
+        CheckCase{".5", true, false}, CheckCase{"-.5", true, false}, CheckCase{"5.", true, true},
+        CheckCase{"1e", false, false}, CheckCase{"1e+", false, false}, CheckCase{"e5", false, false},
+        CheckCase{"1e5.5", false, false},
+        // Forms only the lenient reading knows.
+        CheckCase{"1d3", false, false}, CheckCase{"&H10", false, false}, CheckCase{"12-", false, false},
+        // Beyond the double range is refused; underflow reads as zero.
+        CheckCase{"1e400", false, false}, CheckCase{"-1e309", false, false}, CheckCase{"1e-400", true, true},
+        CheckCase{"1.7976931348623157e308", true, false}));
+
+struct ReadCase {
+    const char* text;
+    double value;
+};
+
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
+class LenientReading : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(LenientReading, ReadsLeadingNumber) {
+    const ReadCase& c = GetParam();
+    EXPECT_EQ(ReadNumber(c.text), c.value) << '"' << c.text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, LenientReading,
+    ::testing::Values(ReadCase{" 12 ", 12}, ReadCase{"+5", 5}, ReadCase{"-7.25", -7.25}, ReadCase{"1e3", 1000},
+                      ReadCase{"2.5E-1", 0.25}, ReadCase{"1 500", 1500}, ReadCase{"1\t5\n0", 150},
+                      ReadCase{"- 5", -5}, ReadCase{"1,5", 1}, ReadCase{"1.2.3", 1.2}, ReadCase{"12abc", 12},
+                      ReadCase{"", 0}, ReadCase{"abc", 0}, ReadCase{"-", 0}, ReadCase{".", 0}, ReadCase{".5", 0.5},
+                      ReadCase{"1d2", 100}, ReadCase{"1D-2", 0.01}, ReadCase{"1e", 1}, ReadCase{"1e+", 1},
+                      ReadCase{"&H1F", 31}, ReadCase{"&o17", 15}, ReadCase{"&X1", 0}, ReadCase{"1e-400", 0},
+                      ReadCase{"$5", 0}, ReadCase{"(5)", 0}));
+
+TEST(LenientReading, OverflowReadsAsInfinityForTheRecalculationToRefuse) {
+    EXPECT_TRUE(std::isinf(ReadNumber("1e400")));
+}
+
+struct InputCase {
+    const char* text;
+    const char* decimal;
+    double value;
+};
+
+void PrintTo(const InputCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
+class InputReading : public ::testing::TestWithParam<InputCase> {};
+
+// An Italian user typing 1,5 means one and a half; the point keeps working.
+TEST_P(InputReading, AcceptsTheUsersDecimalSeparator) {
+    const InputCase& c = GetParam();
+    EXPECT_EQ(ReadInputNumber(c.text, c.decimal), c.value) << '"' << c.text << "\" with " << c.decimal;
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, InputReading,
+                         ::testing::Values(InputCase{"1,5", ",", 1.5}, InputCase{"1.5", ",", 1.5},
+                                           InputCase{"-0,25e2", ",", -25}, InputCase{"1.000,5", ",", 1},
+                                           InputCase{"1,5", ".", 1}, InputCase{"1.5", ".", 1.5},
+                                           InputCase{"2\xd9\xab" "5", "\xd9\xab", 2.5}));
+
+}  // namespace
