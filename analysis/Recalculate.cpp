@@ -1,7 +1,6 @@
 #include "Recalculate.h"
 
 #include <cmath>
-#include <cstdio>
 #include <initializer_list>
 
 #include "AxisTransform.h"
@@ -53,18 +52,6 @@ RecalcOutcome WriteTexts(const ShapeUnit& shape, const SectionProperties& p, con
 }
 
 }  // namespace
-
-std::string SectionPicturePath(const ShapeUnit& shape) {
-    char name[40];
-    std::snprintf(name, sizeof name, "Immagini/trave%02dA.jpg", shape.number);
-    return name;
-}
-
-std::string TransformPicturePath(const ShapeUnit& shape) {
-    char name[40];
-    std::snprintf(name, sizeof name, "Immagini/trave%02dB.jpg", shape.number);
-    return name;
-}
 
 RecalcOutcome Recalculate(const ShapeUnit& shape, const std::vector<std::string>& inputTexts,
                           std::string_view decimalSeparator, std::string_view resultFormat) {

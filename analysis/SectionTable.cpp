@@ -1,5 +1,7 @@
 #include "SectionTable.h"
 
+#include <cstdio>
+
 namespace baricor {
 namespace {
 
@@ -100,6 +102,18 @@ ResultField CentroidRow(Quantity quantity, const char* labelControl, TwipRect la
     field.row = {control, QuantityLabel(quantity), labelControl, "", "", labelRect, fieldRect, {}};
     field.quantity = quantity;
     return field;
+}
+
+std::string SectionPicturePath(const ShapeUnit& shape) {
+    char name[40];
+    std::snprintf(name, sizeof name, "Immagini/trave%02dA.jpg", shape.number);
+    return name;
+}
+
+std::string TransformPicturePath(const ShapeUnit& shape) {
+    char name[40];
+    std::snprintf(name, sizeof name, "Immagini/trave%02dB.jpg", shape.number);
+    return name;
 }
 
 Frame DataFrame(TwipRect rect) { return {"Frame1", "Dati", rect}; }
