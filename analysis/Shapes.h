@@ -8,6 +8,13 @@
 namespace baricor {
 
 const ShapeUnit& Trave1();  // rectangle
+const ShapeUnit& Trave2();  // circle
+const ShapeUnit& Trave3();  // rectangular tube
+const ShapeUnit& Trave4();  // ring
+const ShapeUnit& Trave5();  // L
+const ShapeUnit& Trave6();  // T
+const ShapeUnit& Trave7();  // double T
+const ShapeUnit& Trave8();  // C
 
 // Every shape that has its unit, in window order.
 const std::vector<const ShapeUnit*>& AllShapes();

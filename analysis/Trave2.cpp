@@ -1,0 +1,65 @@
+// The solid circle of diameter d, G at the centre.
+#include <cmath>
+
+#include "SectionTable.h"
+#include "Shapes.h"
+
+namespace baricor {
+namespace {
+
+SectionProperties CircleFormulas(const Dimensions& dims) {
+    const double d = dims[0];
+    SectionProperties p;
+    // The area takes pi as 3.141592, the second moment as 3.1415926, so J0 / A
+    // is not exactly d^2 / 16; both are kept so that the shown figures stay put.
+    p.A = (std::pow(d, 2) * 3.141592) / 4;
+    const double J0 = (std::pow(d, 4) * 3.1415926) / 64;
+    p.Jx0 = J0;
+    p.Jy0 = J0;
+    p.Jxy0 = 0.0;  // every centroidal axis is an axis of symmetry
+    return p;
+}
+
+ShapeUnit MakeTrave2() {
+    ShapeUnit s;
+    s.number = 2;
+    s.window = "Trave2";
+    s.caption = "Trave2 - Circolare";
+    s.clientWidth = 5925;
+    s.clientHeight = 4800;
+    s.firstPosition = {4845, 2430, 0, 0};
+    s.picture = {240, 360, 2310, 2475};
+    s.diagram = "diagrams/trave02.jpg";
+    s.dataFrame = DataFrame({240, 3600, 2055, 855});
+    s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});
+
+    const DimensionColumns dims{240, 375, 600, 735, 1440, 375};
+    s.inputs = {DimensionRow(dims, 360, "d", "Label1", "Text1", "Label6", "100")};
+    for (const InputField& f : TransformRows({"Label18", "Text8", "Label17"}, {"Label20", "Text9", "Label19"},
+                                             {"Label22", "Text10", "Label21"}))
+        s.inputs.push_back(f);
+
+    const ResultColumns col{2760, 3360, 5040};
+    s.results = {ResultRow(col, 120, Quantity::Sx, "Label16", "Text2", "Label14"),
+                 ResultRow(col, 480, Quantity::Sy, "Label15", "Text3", "Label13"),
+                 ResultRow(col, 960, Quantity::Jx, "Label3", "Text4", "Label8"),
+                 ResultRow(col, 1320, Quantity::Jy, "Label4", "Text5", "Label9"),
+                 ResultRow(col, 1680, Quantity::Jxy, "Label5", "Text6", "Label10"),
+                 ResultRow(col, 2160, Quantity::A, "Label11", "Text7", "Label12")};
+
+    s.menuButton = {2880, 4320, kButtonWidth, kButtonHeight};
+    s.closeButton = {4320, 4320, kButtonWidth, kButtonHeight};
+    s.loadDimensions = {100};
+    s.hasValidityTest = false;  // only even powers of d: no data give a negative moment
+    s.formulas = CircleFormulas;
+    return s;
+}
+
+}  // namespace
+
+const ShapeUnit& Trave2() {
+    static const ShapeUnit shape = MakeTrave2();
+    return shape;
+}
+
+}  // namespace baricor

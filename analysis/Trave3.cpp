@@ -1,0 +1,73 @@
+// The rectangular tube: outer width a and height b, walls t1 thick at top and
+// bottom and t2 thick at the sides; G at the centre.
+#include <cmath>
+
+#include "SectionTable.h"
+#include "Shapes.h"
+
+namespace baricor {
+namespace {
+
+SectionProperties TubeFormulas(const Dimensions& d) {
+    const double a = d[0];
+    const double b = d[1];
+    const double t1 = d[2];
+    const double t2 = d[3];
+    const double k = 1.0 / 12.0;
+    SectionProperties p;
+    // The outer rectangle less the hole.
+    p.A = ((a * t1 + b * t2) - t2 * (t1 * 2)) * 2;
+    p.Jx0 = (a * std::pow(b, 3) - (a - t2 * 2) * std::pow(b - t1 * 2, 3)) * k;
+    p.Jy0 = (b * std::pow(a, 3) - (b - t1 * 2) * std::pow(a - t2 * 2, 3)) * k;
+    p.Jxy0 = 0.0;  // both centroidal axes are axes of symmetry
+    return p;
+}
+
+ShapeUnit MakeTrave3() {
+    ShapeUnit s;
+    s.number = 3;
+    s.window = "Trave3";
+    s.caption = "Trave3 - Tubolare";
+    s.clientWidth = 5955;
+    s.clientHeight = 4830;
+    s.firstPosition = {4845, 2940, 0, 0};
+    s.picture = {240, 240, 2100, 2460};
+    s.diagram = "diagrams/trave03.jpg";
+    s.dataFrame = DataFrame({360, 2880, 1935, 1815});
+    s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});
+
+    const DimensionColumns dims{120, 255, 480, 735, 1320, 495};
+    s.inputs = {DimensionRow(dims, 240, "a", "Label1", "Text1", "Label8", "100"),
+                DimensionRow(dims, 600, "b", "Label2", "Text2", "Label9", "150"),
+                DimensionRow(dims, 960, "t1", "Label3", "Text3", "Label10", "25"),
+                DimensionRow(dims, 1320, "t2", "Label4", "Text4", "Label11", "20")};
+    for (const InputField& f : TransformRows({"Label25", "Text11", "Label26"}, {"Label23", "Text12", "Label24"},
+                                             {"Label22", "Text13", "Label21"}))
+        s.inputs.push_back(f);
+
+    const ResultColumns col{2760, 3360, 5040};
+    s.results = {ResultRow(col, 240, Quantity::Sx, "Label16", "Text5", "Label14"),
+                 ResultRow(col, 600, Quantity::Sy, "Label15", "Text6", "Label13"),
+                 ResultRow(col, 1080, Quantity::Jx, "Label20", "Text7", "Label17"),
+                 ResultRow(col, 1440, Quantity::Jy, "Label19", "Text8", "Label7"),
+                 ResultRow(col, 1800, Quantity::Jxy, "Label18", "Text9", "Label6"),
+                 ResultRow(col, 2280, Quantity::A, "Label5", "Text10", "Label12")};
+
+    s.menuButton = {2880, 4320, kButtonWidth, kButtonHeight};
+    s.closeButton = {4320, 4320, kButtonWidth, kButtonHeight};
+    s.loadDimensions = {100, 150, 25, 20};
+    // Only the signs of the centroidal moments are checked: walls thicker than
+    // half a side still give results without a message.
+    s.hasValidityTest = true;
+    s.formulas = TubeFormulas;
+    return s;
+}
+
+}  // namespace
+
+const ShapeUnit& Trave3() {
+    static const ShapeUnit shape = MakeTrave3();
+    return shape;
+}
+
+}  // namespace baricor

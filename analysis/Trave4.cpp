@@ -1,0 +1,69 @@
+// The ring: outer diameter d1, inner diameter d2, G at the common centre.
+#include <cmath>
+
+#include "SectionTable.h"
+#include "Shapes.h"
+
+namespace baricor {
+namespace {
+
+SectionProperties RingFormulas(const Dimensions& d) {
+    const double d1 = d[0];
+    const double d2 = d[1];
+    // As for the solid circle: pi is 3.141592 in the area, 3.1415926 in the
+    // second moment.
+    const double q = 3.141592 / 4;
+    const double pj = 3.1415926 / 64;
+    SectionProperties p;
+    p.A = (std::pow(d1, 2) - std::pow(d2, 2)) * q;
+    const double J0 = (std::pow(d1, 4) - std::pow(d2, 4)) * pj;
+    p.Jx0 = J0;
+    p.Jy0 = J0;
+    p.Jxy0 = 0.0;  // every centroidal axis is an axis of symmetry
+    return p;
+}
+
+ShapeUnit MakeTrave4() {
+    ShapeUnit s;
+    s.number = 4;
+    s.window = "Trave4";
+    s.caption = "Trave4 - ad Anello";
+    s.clientWidth = 5955;
+    s.clientHeight = 4830;
+    s.firstPosition = {4845, 3435, 0, 0};
+    s.picture = {240, 360, 2250, 2505};
+    s.diagram = "diagrams/trave04.jpg";
+    s.dataFrame = DataFrame({360, 3120, 2055, 1215});
+    s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});
+
+    const DimensionColumns dims{120, 495, 600, 735, 1440, 495};
+    s.inputs = {DimensionRow(dims, 360, "d1", "Label1", "Text1", "Label8", "100"),
+                DimensionRow(dims, 720, "d2", "Label2", "Text2", "Label6", "80")};
+    for (const InputField& f : TransformRows({"Label25", "Text9", "Label26"}, {"Label23", "Text10", "Label24"},
+                                             {"Label22", "Text11", "Label21"}))
+        s.inputs.push_back(f);
+
+    const ResultColumns col{2880, 3480, 5160};
+    s.results = {ResultRow(col, 120, Quantity::Sx, "Label16", "Text3", "Label14"),
+                 ResultRow(col, 480, Quantity::Sy, "Label15", "Text4", "Label13"),
+                 ResultRow(col, 960, Quantity::Jx, "Label20", "Text5", "Label17"),
+                 ResultRow(col, 1320, Quantity::Jy, "Label19", "Text6", "Label7"),
+                 ResultRow(col, 1680, Quantity::Jxy, "Label18", "Text7", "Label3"),
+                 ResultRow(col, 2160, Quantity::A, "Label5", "Text8", "Label12")};
+
+    s.menuButton = {2880, 4320, kButtonWidth, kButtonHeight};
+    s.closeButton = {4320, 4320, kButtonWidth, kButtonHeight};
+    s.loadDimensions = {100, 80};
+    s.hasValidityTest = true;  // an inner diameter larger than the outer one
+    s.formulas = RingFormulas;
+    return s;
+}
+
+}  // namespace
+
+const ShapeUnit& Trave4() {
+    static const ShapeUnit shape = MakeTrave4();
+    return shape;
+}
+
+}  // namespace baricor

@@ -1,0 +1,90 @@
+// The L: width a, height b, the horizontal leg t1 thick along the bottom over
+// the whole width, the vertical leg t2 thick along the left over the whole
+// height. xG and yG are measured from the outer faces of the vertical and of the
+// horizontal leg, so the corner where the legs meet lies at (+xG, +yG).
+#include <cmath>
+
+#include "SectionTable.h"
+#include "Shapes.h"
+
+namespace baricor {
+namespace {
+
+SectionProperties LFormulas(const Dimensions& d) {
+    const double a = d[0];
+    const double b = d[1];
+    const double t1 = d[2];
+    const double t2 = d[3];
+    const double half = 1.0 / 2.0;
+    const double third = 1.0 / 3.0;
+    const double quarter = 1.0 / 4.0;
+    SectionProperties p;
+    // The horizontal leg over the full width plus the vertical leg above it.
+    p.A = a * t1 + (b - t1) * t2;
+    const double xG = (half * (std::pow(a, 2) * t1 + std::pow(t2, 2) * (b - t1))) / p.A;
+    const double yG = (half * (a * std::pow(t1, 2) + t2 * (std::pow(b, 2) - std::pow(t1, 2)))) / p.A;
+    // The a x b rectangle less the notch opposite the corner, about axes through G.
+    p.Jx0 =
+        third * (a * (std::pow(b - yG, 3) + std::pow(yG, 3)) - (a - t2) * (std::pow(b - yG, 3) + std::pow(yG - t1, 3)));
+    p.Jy0 =
+        third * (b * (std::pow(a - xG, 3) + std::pow(xG, 3)) - (b - t1) * (std::pow(a - xG, 3) + std::pow(xG - t2, 3)));
+    // Product of inertia of the full a x b rectangle less that of the notch.
+    const double Pr = (quarter * (std::pow(xG, 2) - std::pow(a - xG, 2))) * (std::pow(yG, 2) - std::pow(b - yG, 2));
+    const double Pn =
+        (quarter * (std::pow(xG - t2, 2) - std::pow(a - xG, 2))) * (std::pow(yG - t1, 2) - std::pow(b - yG, 2));
+    p.Jxy0 = Pr - Pn;
+    p.xG = xG;
+    p.yG = yG;
+    return p;
+}
+
+ShapeUnit MakeTrave5() {
+    ShapeUnit s;
+    s.number = 5;
+    s.window = "Trave5";
+    s.caption = "Trave5 - ad L";
+    s.clientWidth = 5955;
+    s.clientHeight = 4830;
+    s.firstPosition = {4845, 3930, 0, 0};
+    s.picture = {120, 120, 2385, 2790};
+    s.diagram = "diagrams/trave05.jpg";
+    s.dataFrame = DataFrame({120, 3000, 1935, 1815});
+    s.transformFrame = TransformFrame({3240, 2640, 2415, 1575});
+
+    const DimensionColumns dims{120, 375, 480, 735, 1320, 495};
+    s.inputs = {DimensionRow(dims, 240, "a", "Label1", "Text1", "Label15", "100"),
+                DimensionRow(dims, 600, "b", "Label2", "Text2", "Label16", "150"),
+                DimensionRow(dims, 960, "t1", "Label3", "Text3", "Label17", "25"),
+                DimensionRow(dims, 1320, "t2", "Label4", "Text4", "Label18", "25")};
+    for (const InputField& f : TransformRows({"Label25", "Text11", "Label26"}, {"Label23", "Text12", "Label24"},
+                                             {"Label22", "Text13", "Label21"}))
+        s.inputs.push_back(f);
+
+    const ResultColumns col{2880, 3480, 5160};
+    s.results = {ResultRow(col, 120, Quantity::Sx, "Label5", "Text5", "Label14"),
+                 ResultRow(col, 480, Quantity::Sy, "Label6", "Text6", "Label13"),
+                 ResultRow(col, 960, Quantity::Jx, "Label20", "Text7", "Label10"),
+                 ResultRow(col, 1320, Quantity::Jy, "Label19", "Text8", "Label9"),
+                 ResultRow(col, 1680, Quantity::Jxy, "Label11", "Text9", "Label8"),
+                 ResultRow(col, 2160, Quantity::A, "Label7", "Text10", "Label12"),
+                 CentroidRow(Quantity::xG, "Label27", {2160, 3360, 375, 255}, "Text14", {2520, 3360, 615, 285}),
+                 CentroidRow(Quantity::yG, "Label28", {2160, 3840, 375, 255}, "Text15", {2520, 3840, 615, 285})};
+
+    s.menuButton = {3120, 4320, kButtonWidth, kButtonHeight};
+    s.closeButton = {4560, 4320, kButtonWidth, kButtonHeight};
+    s.loadDimensions = {100, 150, 25, 25};
+    // Only the signs of the centroidal moments are checked: legs thicker than
+    // the section is wide or high still give results without a message.
+    s.hasValidityTest = true;
+    s.formulas = LFormulas;
+    return s;
+}
+
+}  // namespace
+
+const ShapeUnit& Trave5() {
+    static const ShapeUnit shape = MakeTrave5();
+    return shape;
+}
+
+}  // namespace baricor

@@ -1,0 +1,81 @@
+// The T: flange a wide and t1 thick at the bottom, web t2 thick centred on it
+// up to the overall height b. yG is measured from the outer face of the flange;
+// G lies on the web's middle line.
+#include <cmath>
+
+#include "SectionTable.h"
+#include "Shapes.h"
+
+namespace baricor {
+namespace {
+
+SectionProperties TFormulas(const Dimensions& d) {
+    const double a = d[0];
+    const double b = d[1];
+    const double t1 = d[2];
+    const double t2 = d[3];
+    const double half = 1.0 / 2.0;
+    const double third = 1.0 / 3.0;
+    const double k = 1.0 / 12.0;
+    SectionProperties p;
+    // The flange plus the web above it.
+    p.A = a * t1 + (b - t1) * t2;
+    const double yG = (half * (a * std::pow(t1, 2) + t2 * (std::pow(b, 2) - std::pow(t1, 2)))) / p.A;
+    // Web and flange, each integrated from the axis through G.
+    p.Jx0 = third * (t2 * (std::pow(b - yG, 3) + std::pow(yG - t1, 3)) + a * (std::pow(yG, 3) - std::pow(yG - t1, 3)));
+    // Web and flange about their common middle line.
+    p.Jy0 = k * ((b - t1) * std::pow(t2, 3) + t1 * std::pow(a, 3));
+    p.Jxy0 = 0.0;  // the web's middle line is an axis of symmetry
+    p.yG = yG;
+    return p;
+}
+
+ShapeUnit MakeTrave6() {
+    ShapeUnit s;
+    s.number = 6;
+    s.window = "Trave6";
+    s.caption = "Trave6 - a T";
+    s.clientWidth = 5955;
+    s.clientHeight = 4830;
+    s.firstPosition = {4845, 4440, 0, 0};
+    s.picture = {120, 120, 2535, 2685};
+    s.diagram = "diagrams/trave06.jpg";
+    s.dataFrame = DataFrame({120, 2880, 1935, 1815});
+    s.transformFrame = TransformFrame({3240, 2640, 2415, 1575});
+
+    const DimensionColumns dims{120, 255, 480, 855, 1440, 375};
+    s.inputs = {DimensionRow(dims, 240, "a", "Label1", "Text1", "Label15", "100"),
+                DimensionRow(dims, 600, "b", "Label2", "Text2", "Label7", "150"),
+                DimensionRow(dims, 960, "t1", "Label3", "Text3", "Label10", "25"),
+                DimensionRow(dims, 1320, "t2", "Label4", "Text4", "Label11", "25")};
+    for (const InputField& f : TransformRows({"Label25", "Text11", "Label26"}, {"Label23", "Text12", "Label24"},
+                                             {"Label22", "Text13", "Label21"}))
+        s.inputs.push_back(f);
+
+    const ResultColumns col{2880, 3480, 5160};
+    s.results = {ResultRow(col, 120, Quantity::Sx, "Label18", "Text5", "Label16"),
+                 ResultRow(col, 480, Quantity::Sy, "Label17", "Text6", "Label14"),
+                 ResultRow(col, 960, Quantity::Jx, "Label20", "Text7", "Label6"),
+                 ResultRow(col, 1320, Quantity::Jy, "Label19", "Text8", "Label9"),
+                 ResultRow(col, 1680, Quantity::Jxy, "Label5", "Text9", "Label8"),
+                 ResultRow(col, 2160, Quantity::A, "Label12", "Text10", "Label13"),
+                 CentroidRow(Quantity::yG, "Label28", {2160, 3360, 375, 255}, "Text14", {2520, 3360, 615, 285})};
+
+    s.menuButton = {3120, 4320, kButtonWidth, kButtonHeight};
+    s.closeButton = {4560, 4320, kButtonWidth, kButtonHeight};
+    s.loadDimensions = {100, 150, 25, 25};
+    // Only the signs of the centroidal moments are checked: a flange thicker
+    // than the height or a web wider than the flange passes without a message.
+    s.hasValidityTest = true;
+    s.formulas = TFormulas;
+    return s;
+}
+
+}  // namespace
+
+const ShapeUnit& Trave6() {
+    static const ShapeUnit shape = MakeTrave6();
+    return shape;
+}
+
+}  // namespace baricor

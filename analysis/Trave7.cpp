@@ -1,0 +1,75 @@
+// The double T: two flanges a wide and t1 thick, a web t2 thick in the middle
+// of their width, b the overall height. G is the centre of the a x b rectangle.
+#include <cmath>
+
+#include "SectionTable.h"
+#include "Shapes.h"
+
+namespace baricor {
+namespace {
+
+SectionProperties DoubleTFormulas(const Dimensions& d) {
+    const double a = d[0];
+    const double b = d[1];
+    const double t1 = d[2];
+    const double t2 = d[3];
+    const double k = 1.0 / 12.0;
+    SectionProperties p;
+    // Two flanges plus the web over the full height, less the two overlaps.
+    p.A = ((a * 2) * t1 + t2 * b) - t2 * (t1 * 2);
+    // The a x b rectangle less the two recesses beside the web, together one
+    // (a - t2) x (b - 2 t1) rectangle centred on G.
+    p.Jx0 = k * (a * std::pow(b, 3) - (a - t2) * std::pow(b - t1 * 2, 3));
+    p.Jy0 = k * (((std::pow(a, 3) * 2) * t1 + std::pow(t2, 3) * b) - std::pow(t2, 3) * (t1 * 2));
+    p.Jxy0 = 0.0;  // both centroidal axes are axes of symmetry
+    return p;
+}
+
+ShapeUnit MakeTrave7() {
+    ShapeUnit s;
+    s.number = 7;
+    s.window = "Trave7";
+    s.caption = "Trave7 - doppio T";
+    s.clientWidth = 5955;
+    s.clientHeight = 4830;
+    s.firstPosition = {4845, 4935, 0, 0};
+    s.picture = {120, 120, 2265, 2970};
+    s.diagram = "diagrams/trave07.jpg";
+    s.dataFrame = DataFrame({120, 3120, 1935, 1695});
+    s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});
+
+    const DimensionColumns dims{120, 255, 480, 735, 1320, 375};
+    s.inputs = {DimensionRow(dims, 240, "a", "Label1", "Text1", "Label15", "100"),
+                DimensionRow(dims, 600, "b", "Label2", "Text2", "Label6", "150"),
+                DimensionRow(dims, 960, "t1", "Label3", "Text3", "Label7", "20"),
+                DimensionRow(dims, 1320, "t2", "Label4", "Text4", "Label10", "25")};
+    for (const InputField& f : TransformRows({"Label25", "Text11", "Label26"}, {"Label23", "Text12", "Label24"},
+                                             {"Label22", "Text13", "Label21"}))
+        s.inputs.push_back(f);
+
+    const ResultColumns col{2520, 3120, 4800};
+    s.results = {ResultRow(col, 120, Quantity::Sx, "Label18", "Text5", "Label16"),
+                 ResultRow(col, 480, Quantity::Sy, "Label17", "Text6", "Label14"),
+                 ResultRow(col, 960, Quantity::Jx, "Label20", "Text7", "Label5"),
+                 ResultRow(col, 1320, Quantity::Jy, "Label19", "Text8", "Label9"),
+                 ResultRow(col, 1680, Quantity::Jxy, "Label11", "Text9", "Label8"),
+                 ResultRow(col, 2160, Quantity::A, "Label12", "Text10", "Label13")};
+
+    s.menuButton = {2880, 4320, kButtonWidth, kButtonHeight};
+    s.closeButton = {4320, 4320, kButtonWidth, kButtonHeight};
+    s.loadDimensions = {100, 150, 20, 25};
+    // Only the signs of the centroidal moments are checked: flanges thicker
+    // than half the height or a web wider than the flanges pass without a message.
+    s.hasValidityTest = true;
+    s.formulas = DoubleTFormulas;
+    return s;
+}
+
+}  // namespace
+
+const ShapeUnit& Trave7() {
+    static const ShapeUnit shape = MakeTrave7();
+    return shape;
+}
+
+}  // namespace baricor

@@ -1,0 +1,87 @@
+// The C: a web t2 thick over the full height b on the left, two flanges t1
+// thick at top and bottom reaching to the right, a the overall width. xG is
+// measured from the outer face of the web towards the flange tips; G lies at
+// mid-height.
+#include <cmath>
+
+#include "SectionTable.h"
+#include "Shapes.h"
+
+namespace baricor {
+namespace {
+
+SectionProperties CFormulas(const Dimensions& d) {
+    const double a = d[0];
+    const double b = d[1];
+    const double t1 = d[2];
+    const double t2 = d[3];
+    const double h = 1.0 / 2.0;
+    const double m = 1.0 / 3.0;
+    const double k = 1.0 / 12.0;
+    SectionProperties p;
+    // Two flanges plus the web over the full height, less the two overlaps.
+    p.A = ((a * 2) * t1 + t2 * b) - t2 * (t1 * 2);
+    // Static moment about the web's outer face: the a x b rectangle less the
+    // opening between the flanges, whose centre lies at (a + t2) / 2.
+    const double S = h * (std::pow(a, 2) * b - (std::pow(a, 2) - std::pow(t2, 2)) * (b - t1 * 2));
+    const double xG = S / p.A;
+    p.Jx0 = k * (a * std::pow(b, 3) - (a - t2) * std::pow(b - t1 * 2, 3));
+    // Squared distances from the vertical axis through G, integrated over the
+    // rectangle (from -xG to a - xG) less the opening (from t2 - xG to a - xG).
+    const double U = std::pow(a - xG, 3) + std::pow(xG, 3);
+    const double W = std::pow(a - xG, 3) + std::pow(xG - t2, 3);
+    p.Jy0 = m * (b * U - (b - t1 * 2) * W);
+    p.Jxy0 = 0.0;  // the centroidal x axis is an axis of symmetry
+    p.xG = xG;
+    return p;
+}
+
+ShapeUnit MakeTrave8() {
+    ShapeUnit s;
+    s.number = 8;
+    s.window = "Trave8";
+    s.caption = "Trave8 - a C";
+    s.clientWidth = 5955;
+    s.clientHeight = 4830;
+    s.firstPosition = {4845, 5430, 0, 0};
+    s.picture = {120, 120, 2025, 2895};
+    s.diagram = "diagrams/trave08.bmp";
+    s.dataFrame = DataFrame({120, 3120, 1935, 1695});
+    s.transformFrame = TransformFrame({3360, 2640, 2175, 1575});
+
+    const DimensionColumns dims{120, 255, 480, 735, 1320, 375};
+    s.inputs = {DimensionRow(dims, 240, "a", "Label1", "Text1", "Label15", "100"),
+                DimensionRow(dims, 600, "b", "Label2", "Text2", "Label6", "150"),
+                DimensionRow(dims, 960, "t1", "Label3", "Text3", "Label7", "20"),
+                DimensionRow(dims, 1320, "t2", "Label4", "Text4", "Label10", "25")};
+    for (const InputField& f : TransformRows({"Label25", "Text11", "Label26"}, {"Label23", "Text12", "Label24"},
+                                             {"Label22", "Text13", "Label21"}))
+        s.inputs.push_back(f);
+
+    const ResultColumns col{2880, 3480, 5160};
+    s.results = {ResultRow(col, 120, Quantity::Sx, "Label18", "Text5", "Label16"),
+                 ResultRow(col, 480, Quantity::Sy, "Label17", "Text6", "Label14"),
+                 ResultRow(col, 960, Quantity::Jx, "Label20", "Text7", "Label5"),
+                 ResultRow(col, 1320, Quantity::Jy, "Label19", "Text8", "Label9"),
+                 ResultRow(col, 1680, Quantity::Jxy, "Label11", "Text9", "Label8"),
+                 ResultRow(col, 2160, Quantity::A, "Label12", "Text10", "Label13"),
+                 CentroidRow(Quantity::xG, "Label28", {2160, 3360, 375, 255}, "Text14", {2520, 3360, 615, 285})};
+
+    s.menuButton = {3120, 4320, kButtonWidth, kButtonHeight};
+    s.closeButton = {4560, 4320, kButtonWidth, kButtonHeight};
+    s.loadDimensions = {100, 150, 20, 25};
+    // Only the signs of the centroidal moments are checked: a negative or
+    // out-of-range xG passes without a message.
+    s.hasValidityTest = true;
+    s.formulas = CFormulas;
+    return s;
+}
+
+}  // namespace
+
+const ShapeUnit& Trave8() {
+    static const ShapeUnit shape = MakeTrave8();
+    return shape;
+}
+
+}  // namespace baricor
