@@ -1,0 +1,150 @@
+// The main window: buttons, the digit menu, closing, ending, about and help.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include "Form1.h"
+#include "Info.h"
+#include "Module1.h"
+#include "SectionWindow.h"
+#include "Shapes.h"
+#include "UiTestSupport.h"
+
+namespace {
+
+QAction* Entry(const char* name) { return Module1::MainWindow()->findChild<QAction*>(name); }
+
+QStringList CheckedDigits() {
+    QStringList checked;
+    for (const char* name : {"mnuDue", "mnuTre", "mnuQuattro", "mnuCinque", "mnuSei"})
+        if (Entry(name)->isChecked()) checked << Entry(name)->text();
+    return checked;
+}
+
+int VisibleWindowsNamed(const QString& name) {
+    int count = 0;
+    for (QWidget* top : QApplication::topLevelWidgets()) count += top->objectName() == name && top->isVisible();
+    return count;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        StartProgram();
+        Module1::SetSeparators({".", ","});
+    }
+    void cleanup() { CloseEverything(); }
+
+    void startsWithFourDigitsAndItsMenus() {
+        Form1* form = Module1::MainWindow();
+        QCOMPARE(form->windowTitle(), QString("Baricor v1.0.0"));
+        QCOMPARE(form->centralWidget()->size(), QSize(392, 207));
+        QCOMPARE(CheckedDigits(), QStringList({"4"}));
+        QCOMPARE(Module1::ResultFormat(), std::string("0.000E+00"));
+        QStringList titles;
+        for (QAction* menu : form->menuBar()->actions()) titles << menu->text();
+        QCOMPARE(titles, QStringList({"&File", "&Visualizza", "&Help"}));
+        QCOMPARE(Entry("mnuEsci")->shortcut(), QKeySequence("Ctrl+E"));
+        QCOMPARE(Entry("mnuChiudi")->text(), QString("Chiudi Tutto"));
+        QVERIFY(Entry("mnulinea1")->isSeparator());
+        QVERIFY(Entry("mnulinea2")->isSeparator());
+    }
+
+    void buttonsOpenTheirShapes() {
+        for (int n = 1; n <= 8; ++n) {
+            auto* button = Module1::MainWindow()->findChild<QToolButton*>(QString("Command%1").arg(n));
+            QCOMPARE(button->text(), QString("Trave%1").arg(n));
+            const baricor::ShapeUnit* shape = baricor::ShapeByNumber(n);
+            QCOMPARE(button->isEnabled(), shape != nullptr);
+            if (!shape) continue;
+            button->click();
+            SectionWindow* w = Module1::SectionWindowIfOpen(n);
+            QVERIFY(w);
+            QCOMPARE(w->windowTitle().toStdString(), shape->caption);
+            button->click();
+            QCOMPARE(Module1::SectionWindowIfOpen(n), w);
+        }
+    }
+
+    void digitsShowAtTheNextRecalculationOrLoad() {
+        Entry("mnuSei")->trigger();
+        QCOMPARE(CheckedDigits(), QStringList({"6"}));
+        SectionWindow* w = Module1::OpenSectionWindow(1);
+        QCOMPARE(Field(w, "Text5")->text(), QString("2.81250E+07"));
+        Entry("mnuDue")->trigger();
+        QCOMPARE(CheckedDigits(), QStringList({"2"}));
+        QCOMPARE(Field(w, "Text5")->text(), QString("2.81250E+07"));
+        Entry("mnuDue")->trigger();  // choosing the checked entry again changes nothing
+        QCOMPARE(CheckedDigits(), QStringList({"2"}));
+        TypeInto(Field(w, "Text2"), "150");
+        QCOMPARE(Field(w, "Text5")->text(), QString("2.8E+07"));
+    }
+
+    void chiudiTuttoClosesOnlySectionWindows() {
+        Entry("mnuChiudi")->trigger();  // nothing open: nothing happens
+        QVERIFY(Module1::MainWindow()->isVisible());
+        Module1::OpenSectionWindow(1);
+        Info* info = Module1::ShowInfo();
+        Entry("mnuChiudi")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!Module1::SectionWindowIfOpen(1));
+        QVERIFY(info->isVisible());
+        QVERIFY(Module1::MainWindow()->isVisible());
+    }
+
+    void menuBringsBackAFreshMainWindow() {
+        Entry("mnuSei")->trigger();
+        SectionWindow* w = Module1::OpenSectionWindow(1);
+        Module1::MainWindow()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!Module1::MainWindow());
+        QVERIFY(w->isVisible());  // the program goes on with its other window
+        w->findChild<QPushButton*>("Command2")->click();  // "Menu"
+        QVERIFY(Module1::MainWindow());
+        QVERIFY(Module1::MainWindow()->isVisible());
+        QCOMPARE(CheckedDigits(), QStringList({"4"}));
+        QCOMPARE(Module1::ResultFormat(), std::string("0.000E+00"));
+    }
+
+    void ctrlEEndsTheProgramWhileAFieldHasTheFocus() {
+        SectionWindow* w = Module1::OpenSectionWindow(1);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        w->activateWindow();
+        QLineEdit* field = Field(w, "Text1");
+        field->setFocus();
+        field->setCursorPosition(0);
+        QSignalSpy esci(Entry("mnuEsci"), &QAction::triggered);
+        QTest::keyClick(field, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(esci.count(), 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!Module1::MainWindow());
+        QVERIFY(!Module1::SectionWindowIfOpen(1));
+    }
+
+    void infoIsModelessAndOpenOnce() {
+        Entry("mnuInfo")->trigger();
+        Entry("mnuInfo")->trigger();
+        QCOMPARE(VisibleWindowsNamed("Info"), 1);
+        QVERIFY(!QApplication::activeModalWidget());
+        Info* info = Module1::ShowInfo();
+        QCOMPARE(info->windowTitle(), QString("Informazioni su \"Baricor\""));
+    }
+
+    void guidaIsModalAndBuiltFresh() {
+        ModalAnswerer answerer;
+        Entry("mnuGuida")->trigger();
+        Entry("mnuGuida")->trigger();
+        QCOMPARE(answerer.answered, QStringList({"Guida", "Guida"}));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

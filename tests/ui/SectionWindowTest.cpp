@@ -1,0 +1,188 @@
+// The section window as a user meets it, on the rectangle and on every shape.
+#include <QDir>
+#include <QImage>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "Module1.h"
+#include "PictureBox.h"
+#include "Recalculate.h"
+#include "SectionWindow.h"
+#include "Shapes.h"
+#include "UiTestSupport.h"
+
+namespace {
+const QStringList kRectangleResults = {"Text3", "Text4", "Text5", "Text6", "Text7", "Text8"};
+}
+
+class SectionWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        StartProgram();
+        Module1::SetSeparators({".", ","});
+    }
+    void cleanup() { CloseEverything(); }
+
+    void opensWithTheLoadResults() {
+        SectionWindow* w = Module1::OpenSectionWindow(1);
+        QCOMPARE(w->windowTitle(), QString("Trave1 - Rettangolare"));
+        QCOMPARE(ResultTexts(w, kRectangleResults),
+                 QStringList({"0.000E+00", "0.000E+00", "2.813E+07", "1.250E+07", "0.000E+00", "1.500E+04"}));
+        QCOMPARE(Field(w, "Text1")->text(), QString("100"));
+        QCOMPARE(Field(w, "Text11")->accessibleName(), QString("θ"));
+    }
+
+    void everyShapeLoadsWhatItsDefaultsRecalculateTo() {
+        for (const baricor::ShapeUnit* shape : baricor::AllShapes()) {
+            SectionWindow* w = Module1::OpenSectionWindow(shape->number);
+            QVERIFY(w);
+            const baricor::RecalcOutcome loaded = baricor::LoadResults(*shape, ".", "0.000E+00");
+            for (size_t i = 0; i < shape->results.size(); ++i) {
+                QCOMPARE(Field(w, shape->results[i].row.control.c_str())->text(),
+                         QString::fromStdString(loaded.texts[i]));
+            }
+            // Dx "0" edited to "00" recalculates the defaults: the same texts, no message.
+            ModalAnswerer answerer;
+            QLineEdit* dx = nullptr;
+            for (const baricor::InputField& input : shape->inputs)
+                if (input.role == baricor::InputRole::Dx) dx = Field(w, input.row.control.c_str());
+            dx->setFocus();
+            dx->end(false);
+            QTest::keyClick(dx, '0');
+            for (size_t i = 0; i < shape->results.size(); ++i) {
+                QCOMPARE(Field(w, shape->results[i].row.control.c_str())->text(),
+                         QString::fromStdString(loaded.texts[i]));
+            }
+            QVERIFY(answerer.answered.isEmpty());
+        }
+    }
+
+    void typingRecalculatesAtEveryKeystroke() {
+        SectionWindow* w = Module1::OpenSectionWindow(1);
+        ModalAnswerer answerer;
+        QLineEdit* a = Field(w, "Text1");
+        a->setFocus();
+        a->selectAll();
+        QTest::keyClick(a, Qt::Key_Delete);  // an empty text is not a number
+        QCOMPARE(answerer.answered, QStringList({"Errore"}));
+        QCOMPARE(Field(w, "Text8")->text(), QString("1.500E+04"));  // results of the text before
+
+        const char* areas[] = {"1.500E+02", "1.800E+03", "1.875E+04"};  // after 1, 12, 125
+        const QString digits = "125";
+        for (int i = 0; i < digits.size(); ++i) {
+            QTest::keyClick(a, digits[i].toLatin1());
+            QCOMPARE(Field(w, "Text8")->text(), QString(areas[i]));
+        }
+        QCOMPARE(ResultTexts(w, kRectangleResults),
+                 QStringList({"0.000E+00", "0.000E+00", "3.516E+07", "2.441E+07", "0.000E+00", "1.875E+04"}));
+        QCOMPARE(answerer.answered.size(), 1);
+    }
+
+    void eachBadEditShowsErroreAndKeepsResults() {
+        SectionWindow* w = Module1::OpenSectionWindow(1);
+        ModalAnswerer answerer;
+        QLineEdit* b = Field(w, "Text2");
+        b->setFocus();
+        b->end(false);
+        const QStringList before = ResultTexts(w, kRectangleResults);
+        QTest::keyClick(b, 'x');
+        QTest::keyClick(b, 'y');
+        QCOMPARE(answerer.answered, QStringList({"Errore", "Errore"}));
+        QCOMPARE(b->text(), QString("150xy"));  // the typed text stays
+        QCOMPARE(ResultTexts(w, kRectangleResults), before);
+    }
+
+    void anEmptiedOtherFieldReadsAsZero() {
+        SectionWindow* w = Module1::OpenSectionWindow(1);
+        ModalAnswerer answerer;
+        TypeInto(Field(w, "Text9"), "");  // Dx emptied: Errore, nothing recalculated
+        QTest::keyClick(Field(w, "Text9"), Qt::Key_Backspace);
+        TypeInto(Field(w, "Text10"), "20");
+        QCOMPARE(Field(w, "Text3")->text(), QString("-3.000E+05"));
+        QCOMPARE(Field(w, "Text4")->text(), QString("0.000E+00"));
+    }
+
+    void noResultBlanksEveryResultWithoutMessage() {
+        SectionWindow* w = Module1::OpenSectionWindow(1);
+        ModalAnswerer answerer;
+        TypeInto(Field(w, "Text1"), "0");
+        QCOMPARE(ResultTexts(w, kRectangleResults), QStringList({"", "", "", "", "", ""}));
+        QVERIFY(answerer.answered.isEmpty());
+        TypeInto(Field(w, "Text1"), "200");
+        QCOMPARE(Field(w, "Text8")->text(), QString("3.000E+04"));
+    }
+
+    void resultFieldsAreLockedButSelectable() {
+        SectionWindow* w = Module1::OpenSectionWindow(1);
+        QLineEdit* jx = Field(w, "Text5");
+        QVERIFY(jx->isReadOnly());
+        jx->setFocus();
+        QTest::keyClicks(jx, "99");
+        QCOMPARE(jx->text(), QString("2.813E+07"));
+        jx->selectAll();
+        QCOMPARE(jx->selectedText(), QString("2.813E+07"));
+    }
+
+    void italianUsersTypeADecimalComma() {
+        Module1::SetSeparators({",", "."});
+        SectionWindow* w = Module1::OpenSectionWindow(1);
+        QCOMPARE(Field(w, "Text8")->text(), QString("1,500E+04"));
+        ModalAnswerer answerer;
+        TypeInto(Field(w, "Text1"), "1,5");
+        TypeInto(Field(w, "Text2"), "2");
+        QCOMPARE(Field(w, "Text8")->text(), QString("3,000E+00"));
+        QVERIFY(answerer.answered.isEmpty());
+    }
+
+    void clicksSwitchBetweenPicturesAAndB() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QDir(folder.path()).mkdir("Immagini");
+        QImage(50, 60, QImage::Format_RGB32).save(folder.filePath("Immagini/trave01A.jpg"));
+        QImage(70, 40, QImage::Format_RGB32).save(folder.filePath("Immagini/trave01B.jpg"));
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+
+        SectionWindow* w = Module1::OpenSectionWindow(1);
+        auto* picture = w->findChild<PictureBox*>("Picture1");
+        QCOMPARE(picture->size(), QSize(139, 172));  // the built-in diagram and its border
+        Field(w, "Text9")->setFocus();  // keyboard focus alone changes nothing
+        QCOMPARE(picture->size(), QSize(139, 172));
+        QTest::mouseClick(Field(w, "Text9"), Qt::LeftButton);
+        QCOMPARE(picture->size(), QSize(74, 44));
+        QTest::mouseClick(Field(w, "Text2"), Qt::LeftButton);
+        QCOMPARE(picture->size(), QSize(54, 64));
+        QTest::mouseClick(Field(w, "Text5"), Qt::LeftButton);  // a result field: nothing
+        QCOMPARE(picture->size(), QSize(54, 64));
+
+        QFile::remove(folder.filePath("Immagini/trave01B.jpg"));
+        QTest::mouseClick(Field(w, "Text11"), Qt::LeftButton);  // missing: the current one stays
+        QCOMPARE(picture->size(), QSize(54, 64));
+        QDir::setCurrent(previous);
+    }
+
+    void reopeningKeepsTheWindowAndItsTexts() {
+        SectionWindow* first = Module1::OpenSectionWindow(1);
+        ModalAnswerer answerer;
+        TypeInto(Field(first, "Text1"), "80");
+        SectionWindow* second = Module1::OpenSectionWindow(1);
+        QCOMPARE(second, first);
+        QCOMPARE(Field(second, "Text1")->text(), QString("80"));
+        int count = 0;
+        for (QWidget* top : QApplication::topLevelWidgets()) count += top->objectName() == "Trave1" && top->isVisible();
+        QCOMPARE(count, 1);
+
+        first->findChild<QPushButton*>("Command1")->click();  // "Chiudi"
+        CloseEverything();
+        StartProgram();
+        SectionWindow* fresh = Module1::OpenSectionWindow(1);
+        QCOMPARE(Field(fresh, "Text1")->text(), QString("100"));
+    }
+};
+
+QTEST_MAIN(SectionWindowTest)
+#include "SectionWindowTest.moc"

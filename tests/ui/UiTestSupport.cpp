@@ -1,0 +1,53 @@
+#include "UiTestSupport.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QTest>
+
+#include "Fonts.h"
+#include "Module1.h"
+
+ModalAnswerer::ModalAnswerer() {
+    timer_.setInterval(5);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        answered << modal->objectName();
+        if (auto* button = modal->findChild<QAbstractButton*>("Command1"))
+            button->click();
+        else if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+    });
+    timer_.start();
+}
+
+void StartProgram() {
+    static bool started = false;
+    if (!started) {
+        QApplication::setStyle("Fusion");
+        Module1::InitResources();
+        QApplication::setFont(DefaultFont());
+        started = true;
+    }
+    Module1::ShowMainWindow();
+}
+
+void CloseEverything() {
+    QApplication::closeAllWindows();
+    for (int i = 0; i < 3; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+QLineEdit* Field(QWidget* window, const char* name) { return window->findChild<QLineEdit*>(name); }
+
+QStringList ResultTexts(QWidget* window, const QStringList& names) {
+    QStringList texts;
+    for (const QString& name : names) texts << window->findChild<QLineEdit*>(name)->text();
+    return texts;
+}
+
+void TypeInto(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+}

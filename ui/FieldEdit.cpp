@@ -1,0 +1,25 @@
+#include "FieldEdit.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "Module1.h"
+
+FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) {}
+
+bool FieldEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (QKeySequence(key->keyCombination()) == Module1::kEsciShortcut) {
+            // Not accepted: the key goes on to the shortcut.
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void FieldEdit::mousePressEvent(QMouseEvent* event) {
+    QLineEdit::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton) emit clicked();
+}

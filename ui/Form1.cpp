@@ -1,0 +1,139 @@
+#include "Form1.h"
+
+#include <QAction>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+
+#include "Fonts.h"
+#include "Guida.h"
+#include "Module1.h"
+#include "ResultFormat.h"
+#include "Shapes.h"
+#include "Twips.h"
+
+namespace {
+
+// The menu's digit entries and the pattern each one sets.
+struct DigitEntry {
+    const char* control;
+    const char* caption;
+    const char* pattern;
+};
+const DigitEntry kDigitEntries[] = {{"mnuDue", "2", "0.0E+00"},
+                                    {"mnuTre", "3", "0.00E+00"},
+                                    {"mnuQuattro", "4", "0.000E+00"},
+                                    {"mnuCinque", "5", "0.0000E+00"},
+                                    {"mnuSei", "6", "0.00000E+00"}};
+
+// Left and top of Command1 ... Command8, in twips.
+const int kButtonPlaces[8][2] = {{120, 240},  {1560, 240},  {3000, 240},  {4440, 240},
+                                 {120, 1680}, {1560, 1680}, {3000, 1680}, {4440, 1680}};
+
+// The system colour of active window borders on the desktop the layout was drawn on.
+const QColor kActiveBorder(212, 208, 200);
+
+}  // namespace
+
+Form1::Form1() {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName("Form1");
+    setWindowTitle("Baricor v1.0.0");
+    setAccessibleName(windowTitle());
+    setWindowIcon(Module1::WrenchIcon());
+    setFont(DefaultFont());
+    move(Px(4845), Px(2040));
+
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    client->setFixedSize(SizeFromTwips(5880, 3105));
+    QPalette colours = client->palette();
+    colours.setColor(QPalette::Window, kActiveBorder);
+    client->setPalette(colours);
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+
+    BuildButtons();
+    BuildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Form_Load();
+}
+
+void Form1::BuildButtons() {
+    QWidget* previous = nullptr;
+    for (int n = 1; n <= 8; ++n) {
+        auto* button = new QToolButton(centralWidget());
+        button->setObjectName(QString("Command%1").arg(n));
+        button->setText(QString("Trave%1").arg(n));
+        button->setAccessibleName(button->text());
+        button->setIcon(QIcon(QString(":/buttons/trave%1.bmp").arg(n, 2, 10, QChar('0'))));
+        button->setIconSize(QSize(52, 63));
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setFocusPolicy(Qt::StrongFocus);
+        QPalette white = button->palette();
+        white.setColor(QPalette::Button, Qt::white);
+        button->setPalette(white);
+        button->setAutoFillBackground(true);
+        button->setGeometry(FromTwips(kButtonPlaces[n - 1][0], kButtonPlaces[n - 1][1], 1215, 1215));
+        // A shape opens once its unit exists.
+        button->setEnabled(baricor::ShapeByNumber(n) != nullptr);
+        connect(button, &QToolButton::clicked, this, [n] { Module1::OpenSectionWindow(n); });
+        if (previous) setTabOrder(previous, button);
+        previous = button;
+    }
+}
+
+void Form1::BuildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("mnuFile");
+    QAction* esci = file->addAction("Esci");
+    esci->setObjectName("mnuEsci");
+    esci->setShortcut(Module1::kEsciShortcut);
+    // Ends the program from whichever window has the focus.
+    esci->setShortcutContext(Qt::ApplicationShortcut);
+    connect(esci, &QAction::triggered, this, [] { Module1::EndProgram(); });
+
+    QMenu* view = menuBar()->addMenu("&Visualizza");
+    view->setObjectName("mnuVisualizza");
+    QMenu* digits = view->addMenu("Cifre Significative");
+    digits->setObjectName("mnuCifre");
+    for (size_t i = 0; i < digitEntries_.size(); ++i) {
+        const DigitEntry& entry = kDigitEntries[i];
+        QAction* action = digits->addAction(entry.caption);
+        action->setObjectName(entry.control);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, action, &entry] { ChooseDigits(action, entry.pattern); });
+        digitEntries_[i] = action;
+    }
+    view->addSeparator()->setObjectName("mnulinea2");
+    QAction* closeAll = view->addAction("Chiudi Tutto");
+    closeAll->setObjectName("mnuChiudi");
+    connect(closeAll, &QAction::triggered, this, [] { Module1::CloseAllSectionWindows(); });
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("mnuHelp");
+    QAction* info = help->addAction("Info");
+    info->setObjectName("mnuInfo");
+    connect(info, &QAction::triggered, this, [] { Module1::ShowInfo(); });
+    help->addSeparator()->setObjectName("mnulinea1");
+    QAction* guida = help->addAction("Guida");
+    guida->setObjectName("mnuGuida");
+    connect(guida, &QAction::triggered, this, [this] { ShowGuida(this); });
+}
+
+void Form1::Form_Load() {
+    Module1::SetResultFormat(std::string(baricor::kDefaultResultFormat));
+    ClearDigitChecks();
+    findChild<QAction*>("mnuQuattro")->setChecked(true);
+}
+
+void Form1::ClearDigitChecks() {
+    for (QAction* entry : digitEntries_) entry->setChecked(false);
+}
+
+void Form1::ChooseDigits(QAction* entry, const char* pattern) {
+    ClearDigitChecks();
+    entry->setChecked(true);
+    Module1::SetResultFormat(pattern);
+}

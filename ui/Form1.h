@@ -1,0 +1,26 @@
+#pragma once
+// The main window: eight picture buttons open the section windows; the menus
+// set the number of significant digits, close every section window, end the
+// program and show the about and help windows.
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QToolButton;
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    Form1();
+
+    void ClearDigitChecks();
+
+private:
+    void Form_Load();
+    void BuildButtons();
+    void BuildMenus();
+    void ChooseDigits(QAction* entry, const char* pattern);
+
+    std::array<QAction*, 5> digitEntries_{};
+};

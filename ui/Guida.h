@@ -1,0 +1,13 @@
+#pragma once
+// The help window, modal: it only names the help file, which the program never opens.
+
+#include <QDialog>
+
+class Guida : public QDialog {
+    Q_OBJECT
+public:
+    explicit Guida(QWidget* parent = nullptr);
+};
+
+// Shows a fresh Guida modally over `over`; returns once it is closed.
+void ShowGuida(QWidget* over);

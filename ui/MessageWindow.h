@@ -1,0 +1,33 @@
+#pragma once
+// Errore and Errore2: the two modal messages of the section windows. Each
+// showing builds the window afresh and blocks every other window until it is
+// answered.
+
+#include <QDialog>
+
+#include "Section.h"
+
+struct MessageDefinition {
+    const char* window;     // "Errore"
+    int clientWidth;        // twips
+    int clientHeight;
+    const char* text;
+    baricor::TwipRect textRect;
+    bool wrapped;
+    bool ownIcon;           // carries the wrench in its title bar
+};
+
+// "Non puoi immettere caratteri ...": the changed field is not a number.
+extern const MessageDefinition kErrore;
+// "Controllare i dati immessi!": the data give a negative second moment.
+extern const MessageDefinition kErrore2;
+
+class MessageWindow : public QDialog {
+    Q_OBJECT
+public:
+    MessageWindow(const MessageDefinition& definition, QWidget* over);
+};
+
+// Show the message modally over `over` and return once it is closed.
+void ShowErrore(QWidget* over);
+void ShowErrore2(QWidget* over);

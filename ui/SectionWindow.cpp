@@ -1,0 +1,152 @@
+#include "SectionWindow.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <limits>
+
+#include "FieldEdit.h"
+#include "Fonts.h"
+#include "MessageWindow.h"
+#include "Module1.h"
+#include "NumericText.h"
+#include "PictureBox.h"
+#include "Twips.h"
+
+using baricor::InputRole;
+using baricor::Quantity;
+
+SectionWindow::SectionWindow(const baricor::ShapeUnit& shape, QWidget* parent) : QWidget(parent), shape_(shape) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QString::fromStdString(shape.window));
+    setWindowTitle(QString::fromStdString(shape.caption));
+    setAccessibleName(windowTitle());
+    setWindowIcon(Module1::WrenchIcon());
+    setFont(DefaultFont());
+    setFixedSize(SizeFromTwips(shape.clientWidth, shape.clientHeight));
+    move(Px(shape.firstPosition.left), Px(shape.firstPosition.top));
+    BuildControls();
+    Form_Load();
+}
+
+QLabel* SectionWindow::AddLabel(QWidget* parent, const std::string& control, const std::string& text,
+                                const baricor::TwipRect& rect, const QFont& font) {
+    auto* label = new QLabel(QString::fromStdString(text), parent);
+    label->setObjectName(QString::fromStdString(control));
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(FromTwips(rect));
+    FitLabelText(label);
+    return label;
+}
+
+void SectionWindow::BuildControls() {
+    picture_ = new PictureBox(this);
+    picture_->setObjectName("Picture1");
+    picture_->move(FromTwips(shape_.picture).topLeft());
+    picture_->LoadPicture(":/" + QString::fromStdString(shape_.diagram));
+
+    auto* dataFrame = new QGroupBox(QString::fromStdString(shape_.dataFrame.caption), this);
+    dataFrame->setObjectName(QString::fromStdString(shape_.dataFrame.control));
+    dataFrame->setFont(SansFont(8.25, true));
+    dataFrame->setGeometry(FromTwips(shape_.dataFrame.rect));
+    auto* transformFrame = new QGroupBox(QString::fromStdString(shape_.transformFrame.caption), this);
+    transformFrame->setObjectName(QString::fromStdString(shape_.transformFrame.control));
+    transformFrame->setFont(DefaultFont());
+    transformFrame->setGeometry(FromTwips(shape_.transformFrame.rect));
+
+    for (const baricor::InputField& input : shape_.inputs) {
+        QWidget* frame = input.role == InputRole::Dimension ? dataFrame : transformFrame;
+        const baricor::FieldRow& row = input.row;
+        AddLabel(frame, row.labelControl, row.label, row.labelRect, SansFont(12, true));
+        auto* field = new FieldEdit(frame);
+        field->setObjectName(QString::fromStdString(row.control));
+        field->setAccessibleName(QString::fromStdString(row.label));
+        field->setFont(DefaultFont());
+        field->setMaxLength(std::numeric_limits<int>::max());  // a paste is never cut short
+        field->setText(QString::fromStdString(input.defaultText));
+        field->setGeometry(FromTwips(row.fieldRect));
+        AddLabel(frame, row.unitControl, row.unit, row.unitRect, DefaultFont());
+        connect(field, &QLineEdit::textChanged, this, [this, field] { InputChanged(field); });
+        if (input.role == InputRole::Dimension)
+            connect(field, &FieldEdit::clicked, this, &SectionWindow::ShowSectionPicture);
+        else
+            connect(field, &FieldEdit::clicked, this, &SectionWindow::ShowTransformPicture);
+        inputs_.push_back(field);
+    }
+
+    for (const baricor::ResultField& result : shape_.results) {
+        const baricor::FieldRow& row = result.row;
+        const bool centroid = result.quantity == Quantity::xG || result.quantity == Quantity::yG;
+        AddLabel(this, row.labelControl, row.label, row.labelRect, centroid ? SansFont(8.25, true) : SansFont(12, true));
+        auto* field = new FieldEdit(this);
+        field->setObjectName(QString::fromStdString(row.control));
+        field->setAccessibleName(QString::fromStdString(row.label));
+        field->setReadOnly(true);  // selectable and copyable, never typed into
+        field->setFont(centroid ? DefaultFont() : SansFont(8.25, true));
+        field->setGeometry(FromTwips(row.fieldRect));
+        if (!row.unit.empty()) AddLabel(this, row.unitControl, row.unit, row.unitRect, DefaultFont());
+        results_.push_back(field);
+    }
+
+    auto* menuButton = new QPushButton("Menu", this);
+    menuButton->setObjectName("Command2");
+    menuButton->setGeometry(FromTwips(shape_.menuButton));
+    connect(menuButton, &QPushButton::clicked, this, [] { Module1::ShowMainWindow(); });
+    auto* closeButton = new QPushButton("Chiudi", this);
+    closeButton->setObjectName("Command1");
+    closeButton->setGeometry(FromTwips(shape_.closeButton));
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+
+    // Keyboard order: the picture, the inputs, "Chiudi", then the rest.
+    QWidget* previous = picture_;
+    for (QWidget* next : inputs_) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    setTabOrder(previous, closeButton);
+    setTabOrder(closeButton, menuButton);
+    previous = menuButton;
+    for (QWidget* next : results_) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void SectionWindow::Form_Load() {
+    WriteResults(baricor::LoadResults(shape_, Module1::Separators().decimal, Module1::ResultFormat()));
+}
+
+void SectionWindow::InputChanged(FieldEdit* field) {
+    if (!baricor::IsNumericText(field->text().toStdString(), Module1::Separators())) {
+        ShowErrore(this);
+        return;
+    }
+    Recalculate();
+}
+
+void SectionWindow::Recalculate() {
+    std::vector<std::string> texts;
+    for (const FieldEdit* field : inputs_) texts.push_back(field->text().toStdString());
+    const baricor::RecalcOutcome outcome =
+        baricor::Recalculate(shape_, texts, Module1::Separators().decimal, Module1::ResultFormat());
+    WriteResults(outcome);
+    if (outcome.showsErrore2) ShowErrore2(this);
+}
+
+void SectionWindow::WriteResults(const baricor::RecalcOutcome& outcome) {
+    // No defined result: every result field blanks, so no stale figure can be
+    // read as belonging to the new inputs.
+    for (size_t i = 0; i < results_.size(); ++i) {
+        results_[i]->setText(outcome.hasResult ? QString::fromStdString(outcome.texts.at(i)) : QString());
+        results_[i]->setCursorPosition(0);
+    }
+}
+
+void SectionWindow::ShowSectionPicture() {
+    picture_->LoadPicture(QString::fromStdString(baricor::SectionPicturePath(shape_)));
+}
+
+void SectionWindow::ShowTransformPicture() {
+    picture_->LoadPicture(QString::fromStdString(baricor::TransformPicturePath(shape_)));
+}
