@@ -27,4 +27,4 @@ ensure_packages() {
 # What building the program needs.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation2 fonts-dejavu-core)
 # What the tests add: GoogleTest, an X server for the X11 run of the window tests.
-TEST_PACKAGES=(libgtest-dev xvfb xauth)
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev)

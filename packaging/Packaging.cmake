@@ -1,0 +1,1 @@
+# Install and package rules
