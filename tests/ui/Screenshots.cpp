@@ -1,0 +1,51 @@
+// Renders every window of the program into PNG files, for the README and for
+// checking by eye that no caption or label is clipped.
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <QWidget>
+
+#include "Form1.h"
+#include "Fonts.h"
+#include "Guida.h"
+#include "Info.h"
+#include "MessageWindow.h"
+#include "Module1.h"
+#include "SectionWindow.h"
+
+namespace {
+
+void Save(QWidget* window, const QDir& folder, const QString& name) {
+    window->show();
+    QTest::qWaitForWindowExposed(window);
+    QTest::qWait(50);
+    window->grab().save(folder.filePath(name + ".png"));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setStyle("Fusion");
+    Module1::InitResources();
+    QApplication::setWindowIcon(Module1::WrenchIcon());
+    QApplication::setFont(DefaultFont());
+    const QDir folder(argc > 1 ? argv[1] : "docs/screenshots");
+    QDir().mkpath(folder.path());
+
+    Save(Module1::ShowMainWindow(), folder, "Form1");
+    for (int n = 1; n <= 8; ++n) {
+        if (SectionWindow* window = Module1::OpenSectionWindow(n)) Save(window, folder, window->objectName());
+    }
+    MessageWindow errore(kErrore, nullptr);
+    errore.setWindowModality(Qt::NonModal);
+    Save(&errore, folder, "Errore");
+    MessageWindow errore2(kErrore2, nullptr);
+    errore2.setWindowModality(Qt::NonModal);
+    Save(&errore2, folder, "Errore2");
+    Save(Module1::ShowInfo(), folder, "Info");
+    Guida guida;
+    guida.setWindowModality(Qt::NonModal);
+    Save(&guida, folder, "Guida");
+    return 0;
+}
