@@ -61,6 +61,54 @@ private slots:
         }
     }
 
+    // Per shape: data the validity test refuses, and data with no defined result.
+    void everyShapeWritesItsResultsBeforeErrore2AndBlanksWithoutResult_data() {
+        QTest::addColumn<int>("shape");
+        QTest::addColumn<QStringList>("refused");    // label, text, label, text ...
+        QTest::addColumn<QStringList>("undefined");
+        QTest::newRow("rectangle") << 1 << QStringList() << QStringList({"a", "0"});
+        QTest::newRow("circle") << 2 << QStringList() << QStringList({"d", "0"});
+        QTest::newRow("tube") << 3 << QStringList({"a", "-100"}) << QStringList({"t1", "0", "t2", "0"});
+        QTest::newRow("ring") << 4 << QStringList({"d2", "120"}) << QStringList({"d2", "100"});
+        QTest::newRow("L") << 5 << QStringList({"a", "-100"}) << QStringList({"t1", "0", "t2", "0"});
+        QTest::newRow("T") << 6 << QStringList({"t1", "-25"}) << QStringList({"t1", "0", "t2", "0"});
+        QTest::newRow("double T") << 7 << QStringList({"t1", "-20"}) << QStringList({"a", "0", "t2", "0"});
+        QTest::newRow("C") << 8 << QStringList({"t1", "-20"}) << QStringList({"t1", "0", "t2", "0"});
+    }
+
+    void everyShapeWritesItsResultsBeforeErrore2AndBlanksWithoutResult() {
+        QFETCH(int, shape);
+        QFETCH(QStringList, refused);
+        QFETCH(QStringList, undefined);
+        const baricor::ShapeUnit& unit = *baricor::ShapeByNumber(shape);
+        QStringList resultNames;
+        for (const baricor::ResultField& r : unit.results) resultNames << QString::fromStdString(r.row.control);
+        auto fieldLabelled = [&](SectionWindow* w, const QString& label) {
+            for (const baricor::InputField& input : unit.inputs)
+                if (QString::fromStdString(input.row.label) == label) return Field(w, input.row.control.c_str());
+            return static_cast<QLineEdit*>(nullptr);
+        };
+
+        SectionWindow* w = Module1::OpenSectionWindow(shape);
+        ModalAnswerer answerer;
+        QList<QStringList> shownWithMessage;
+        answerer.onShow = [&](QWidget*) { shownWithMessage << ResultTexts(w, resultNames); };
+        if (!refused.isEmpty()) {
+            PasteInto(fieldLabelled(w, refused[0]), refused[1]);
+            QCOMPARE(answerer.answered, QStringList({"Errore2"}));
+            const QStringList written = ResultTexts(w, resultNames);
+            QVERIFY(!written.contains(""));
+            QCOMPARE(shownWithMessage.value(0), written);  // the new results were already there
+            answerer.answered.clear();
+            CloseEverything();
+            StartProgram();
+            w = Module1::OpenSectionWindow(shape);
+        }
+        for (int i = 0; i < undefined.size(); i += 2) PasteInto(fieldLabelled(w, undefined[i]), undefined[i + 1]);
+        QCOMPARE(ResultTexts(w, resultNames), QStringList(QVector<QString>(resultNames.size())));
+        QVERIFY(answerer.answered.isEmpty());
+    }
+
     void typingRecalculatesAtEveryKeystroke() {
         SectionWindow* w = Module1::OpenSectionWindow(1);
         ModalAnswerer answerer;

@@ -13,6 +13,7 @@ ModalAnswerer::ModalAnswerer() {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal) return;
         answered << modal->objectName();
+        if (onShow) onShow(modal);
         if (auto* button = modal->findChild<QAbstractButton*>("Command1"))
             button->click();
         else if (auto* dialog = qobject_cast<QDialog*>(modal))
@@ -50,4 +51,10 @@ void TypeInto(QLineEdit* field, const QString& text) {
     field->setFocus();
     field->selectAll();
     QTest::keyClicks(field, text);
+}
+
+void PasteInto(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    field->selectAll();
+    field->insert(text);
 }

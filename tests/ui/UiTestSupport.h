@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 // Presses the button of every modal window that comes up, and records which
 // windows they were. It keeps firing: a modal raised inside a change event can
@@ -16,6 +17,8 @@ class ModalAnswerer : public QObject {
 public:
     ModalAnswerer();
     QStringList answered;
+    // Called with each modal window before it is answered.
+    std::function<void(QWidget*)> onShow;
 
 private:
     QTimer timer_;
@@ -30,3 +33,5 @@ QLineEdit* Field(QWidget* window, const char* name);
 QStringList ResultTexts(QWidget* window, const QStringList& names);
 // Replaces a field's text the way a user would: select all, then type.
 void TypeInto(QLineEdit* field, const QString& text);
+// Replaces a field's text in one edit, as a paste over a selection does.
+void PasteInto(QLineEdit* field, const QString& text);
