@@ -7,14 +7,22 @@ namespace {
 
 const char* QuantityLabel(Quantity quantity) {
     switch (quantity) {
-        case Quantity::Sx: return "Sx";
-        case Quantity::Sy: return "Sy";
-        case Quantity::Jx: return "Jx";
-        case Quantity::Jy: return "Jy";
-        case Quantity::Jxy: return "Jxy";
-        case Quantity::A: return "A";
-        case Quantity::xG: return "xG";
-        case Quantity::yG: return "yG";
+        case Quantity::Sx:
+            return "Sx";
+        case Quantity::Sy:
+            return "Sy";
+        case Quantity::Jx:
+            return "Jx";
+        case Quantity::Jy:
+            return "Jy";
+        case Quantity::Jxy:
+            return "Jxy";
+        case Quantity::A:
+            return "A";
+        case Quantity::xG:
+            return "xG";
+        case Quantity::yG:
+            return "yG";
     }
     return "";
 }
@@ -22,13 +30,17 @@ const char* QuantityLabel(Quantity quantity) {
 const char* QuantityUnit(Quantity quantity) {
     switch (quantity) {
         case Quantity::Sx:
-        case Quantity::Sy: return "[mm^3]";
+        case Quantity::Sy:
+            return "[mm^3]";
         case Quantity::Jx:
         case Quantity::Jy:
-        case Quantity::Jxy: return "[mm^4]";
-        case Quantity::A: return "[mm^2]";
+        case Quantity::Jxy:
+            return "[mm^4]";
+        case Quantity::A:
+            return "[mm^2]";
         case Quantity::xG:
-        case Quantity::yG: return "";
+        case Quantity::yG:
+            return "";
     }
     return "";
 }
@@ -66,14 +78,10 @@ std::vector<InputField> TransformRows(const ControlNames& dx, const ControlNames
     std::vector<InputField> fields;
     for (const RowSpec& r : rows) {
         InputField field;
-        field.row = {r.names.field,
-                     r.label,
-                     r.names.label,
-                     r.unit,
-                     r.names.unit,
-                     {360, r.top, 375, 255},
-                     {720, r.top, 735, 285},
-                     {1560, r.top, 375, r.unitHeight}};
+        field.row = {r.names.field,          r.label,
+                     r.names.label,          r.unit,
+                     r.names.unit,           {360, r.top, 375, 255},
+                     {720, r.top, 735, 285}, {1560, r.top, 375, r.unitHeight}};
         field.defaultText = "0";
         field.role = r.role;
         fields.push_back(field);
@@ -81,8 +89,8 @@ std::vector<InputField> TransformRows(const ControlNames& dx, const ControlNames
     return fields;
 }
 
-ResultField ResultRow(const ResultColumns& c, int top, Quantity quantity, const char* labelControl,
-                      const char* control, const char* unitControl) {
+ResultField ResultRow(const ResultColumns& c, int top, Quantity quantity, const char* labelControl, const char* control,
+                      const char* unitControl) {
     ResultField field;
     field.row = {control,
                  QuantityLabel(quantity),
@@ -94,6 +102,17 @@ ResultField ResultRow(const ResultColumns& c, int top, Quantity quantity, const 
                  {c.unitLeft, top, 615, 255}};
     field.quantity = quantity;
     return field;
+}
+
+std::vector<ResultField> SectionResultRows(const ResultColumns& columns, int top,
+                                           const std::array<ControlNames, 6>& names) {
+    const Quantity quantities[] = {Quantity::Sx, Quantity::Sy, Quantity::Jx, Quantity::Jy, Quantity::Jxy, Quantity::A};
+    const int offsets[] = {0, 360, 840, 1200, 1560, 2040};
+    std::vector<ResultField> rows;
+    for (size_t i = 0; i < names.size(); ++i)
+        rows.push_back(
+            ResultRow(columns, top + offsets[i], quantities[i], names[i].label, names[i].field, names[i].unit));
+    return rows;
 }
 
 ResultField CentroidRow(Quantity quantity, const char* labelControl, TwipRect labelRect, const char* control,

@@ -2,6 +2,8 @@
 // Builders that keep each shape's field table as short as the layout it
 // describes: the rows of a window differ only in names, tops and a few columns.
 
+#include <array>
+
 #include "Section.h"
 
 namespace baricor {
@@ -33,6 +35,10 @@ struct ResultColumns {
 };
 ResultField ResultRow(const ResultColumns& columns, int top, Quantity quantity, const char* labelControl,
                       const char* control, const char* unitControl);
+// The six section results Sx, Sy, Jx, Jy, Jxy and A, the first at `top` and the
+// others 360, 840, 1200, 1560 and 2040 twips below it, as every window has them.
+std::vector<ResultField> SectionResultRows(const ResultColumns& columns, int top,
+                                           const std::array<ControlNames, 6>& names);
 
 // A centroid coordinate (xG or yG): name label and a short field, no unit.
 ResultField CentroidRow(Quantity quantity, const char* labelControl, TwipRect labelRect, const char* control,

@@ -39,12 +39,13 @@ ShapeUnit MakeTrave1() {
         s.inputs.push_back(f);
 
     const ResultColumns col{2760, 3360, 5040};
-    s.results = {ResultRow(col, 120, Quantity::Sx, "Label16", "Text3", "Label14"),
-                 ResultRow(col, 480, Quantity::Sy, "Label15", "Text4", "Label13"),
-                 ResultRow(col, 960, Quantity::Jx, "Label3", "Text5", "Label8"),
-                 ResultRow(col, 1320, Quantity::Jy, "Label4", "Text6", "Label9"),
-                 ResultRow(col, 1680, Quantity::Jxy, "Label5", "Text7", "Label10"),
-                 ResultRow(col, 2160, Quantity::A, "Label11", "Text8", "Label12")};
+    s.results = SectionResultRows(col, 120,
+                                  {{{"Label16", "Text3", "Label14"},
+                                    {"Label15", "Text4", "Label13"},
+                                    {"Label3", "Text5", "Label8"},
+                                    {"Label4", "Text6", "Label9"},
+                                    {"Label5", "Text7", "Label10"},
+                                    {"Label11", "Text8", "Label12"}}});
 
     s.menuButton = {2880, 4320, kButtonWidth, kButtonHeight};
     s.closeButton = {4320, 4320, kButtonWidth, kButtonHeight};

@@ -40,12 +40,13 @@ ShapeUnit MakeTrave2() {
         s.inputs.push_back(f);
 
     const ResultColumns col{2760, 3360, 5040};
-    s.results = {ResultRow(col, 120, Quantity::Sx, "Label16", "Text2", "Label14"),
-                 ResultRow(col, 480, Quantity::Sy, "Label15", "Text3", "Label13"),
-                 ResultRow(col, 960, Quantity::Jx, "Label3", "Text4", "Label8"),
-                 ResultRow(col, 1320, Quantity::Jy, "Label4", "Text5", "Label9"),
-                 ResultRow(col, 1680, Quantity::Jxy, "Label5", "Text6", "Label10"),
-                 ResultRow(col, 2160, Quantity::A, "Label11", "Text7", "Label12")};
+    s.results = SectionResultRows(col, 120,
+                                  {{{"Label16", "Text2", "Label14"},
+                                    {"Label15", "Text3", "Label13"},
+                                    {"Label3", "Text4", "Label8"},
+                                    {"Label4", "Text5", "Label9"},
+                                    {"Label5", "Text6", "Label10"},
+                                    {"Label11", "Text7", "Label12"}}});
 
     s.menuButton = {2880, 4320, kButtonWidth, kButtonHeight};
     s.closeButton = {4320, 4320, kButtonWidth, kButtonHeight};

@@ -46,12 +46,13 @@ ShapeUnit MakeTrave3() {
         s.inputs.push_back(f);
 
     const ResultColumns col{2760, 3360, 5040};
-    s.results = {ResultRow(col, 240, Quantity::Sx, "Label16", "Text5", "Label14"),
-                 ResultRow(col, 600, Quantity::Sy, "Label15", "Text6", "Label13"),
-                 ResultRow(col, 1080, Quantity::Jx, "Label20", "Text7", "Label17"),
-                 ResultRow(col, 1440, Quantity::Jy, "Label19", "Text8", "Label7"),
-                 ResultRow(col, 1800, Quantity::Jxy, "Label18", "Text9", "Label6"),
-                 ResultRow(col, 2280, Quantity::A, "Label5", "Text10", "Label12")};
+    s.results = SectionResultRows(col, 240,
+                                  {{{"Label16", "Text5", "Label14"},
+                                    {"Label15", "Text6", "Label13"},
+                                    {"Label20", "Text7", "Label17"},
+                                    {"Label19", "Text8", "Label7"},
+                                    {"Label18", "Text9", "Label6"},
+                                    {"Label5", "Text10", "Label12"}}});
 
     s.menuButton = {2880, 4320, kButtonWidth, kButtonHeight};
     s.closeButton = {4320, 4320, kButtonWidth, kButtonHeight};

@@ -44,12 +44,13 @@ ShapeUnit MakeTrave4() {
         s.inputs.push_back(f);
 
     const ResultColumns col{2880, 3480, 5160};
-    s.results = {ResultRow(col, 120, Quantity::Sx, "Label16", "Text3", "Label14"),
-                 ResultRow(col, 480, Quantity::Sy, "Label15", "Text4", "Label13"),
-                 ResultRow(col, 960, Quantity::Jx, "Label20", "Text5", "Label17"),
-                 ResultRow(col, 1320, Quantity::Jy, "Label19", "Text6", "Label7"),
-                 ResultRow(col, 1680, Quantity::Jxy, "Label18", "Text7", "Label3"),
-                 ResultRow(col, 2160, Quantity::A, "Label5", "Text8", "Label12")};
+    s.results = SectionResultRows(col, 120,
+                                  {{{"Label16", "Text3", "Label14"},
+                                    {"Label15", "Text4", "Label13"},
+                                    {"Label20", "Text5", "Label17"},
+                                    {"Label19", "Text6", "Label7"},
+                                    {"Label18", "Text7", "Label3"},
+                                    {"Label5", "Text8", "Label12"}}});
 
     s.menuButton = {2880, 4320, kButtonWidth, kButtonHeight};
     s.closeButton = {4320, 4320, kButtonWidth, kButtonHeight};

@@ -61,14 +61,15 @@ ShapeUnit MakeTrave5() {
         s.inputs.push_back(f);
 
     const ResultColumns col{2880, 3480, 5160};
-    s.results = {ResultRow(col, 120, Quantity::Sx, "Label5", "Text5", "Label14"),
-                 ResultRow(col, 480, Quantity::Sy, "Label6", "Text6", "Label13"),
-                 ResultRow(col, 960, Quantity::Jx, "Label20", "Text7", "Label10"),
-                 ResultRow(col, 1320, Quantity::Jy, "Label19", "Text8", "Label9"),
-                 ResultRow(col, 1680, Quantity::Jxy, "Label11", "Text9", "Label8"),
-                 ResultRow(col, 2160, Quantity::A, "Label7", "Text10", "Label12"),
-                 CentroidRow(Quantity::xG, "Label27", {2160, 3360, 375, 255}, "Text14", {2520, 3360, 615, 285}),
-                 CentroidRow(Quantity::yG, "Label28", {2160, 3840, 375, 255}, "Text15", {2520, 3840, 615, 285})};
+    s.results = SectionResultRows(col, 120,
+                                  {{{"Label5", "Text5", "Label14"},
+                                    {"Label6", "Text6", "Label13"},
+                                    {"Label20", "Text7", "Label10"},
+                                    {"Label19", "Text8", "Label9"},
+                                    {"Label11", "Text9", "Label8"},
+                                    {"Label7", "Text10", "Label12"}}});
+    s.results.push_back(CentroidRow(Quantity::xG, "Label27", {2160, 3360, 375, 255}, "Text14", {2520, 3360, 615, 285}));
+    s.results.push_back(CentroidRow(Quantity::yG, "Label28", {2160, 3840, 375, 255}, "Text15", {2520, 3840, 615, 285}));
 
     s.menuButton = {3120, 4320, kButtonWidth, kButtonHeight};
     s.closeButton = {4560, 4320, kButtonWidth, kButtonHeight};

@@ -48,12 +48,13 @@ ShapeUnit MakeTrave7() {
         s.inputs.push_back(f);
 
     const ResultColumns col{2520, 3120, 4800};
-    s.results = {ResultRow(col, 120, Quantity::Sx, "Label18", "Text5", "Label16"),
-                 ResultRow(col, 480, Quantity::Sy, "Label17", "Text6", "Label14"),
-                 ResultRow(col, 960, Quantity::Jx, "Label20", "Text7", "Label5"),
-                 ResultRow(col, 1320, Quantity::Jy, "Label19", "Text8", "Label9"),
-                 ResultRow(col, 1680, Quantity::Jxy, "Label11", "Text9", "Label8"),
-                 ResultRow(col, 2160, Quantity::A, "Label12", "Text10", "Label13")};
+    s.results = SectionResultRows(col, 120,
+                                  {{{"Label18", "Text5", "Label16"},
+                                    {"Label17", "Text6", "Label14"},
+                                    {"Label20", "Text7", "Label5"},
+                                    {"Label19", "Text8", "Label9"},
+                                    {"Label11", "Text9", "Label8"},
+                                    {"Label12", "Text10", "Label13"}}});
 
     s.menuButton = {2880, 4320, kButtonWidth, kButtonHeight};
     s.closeButton = {4320, 4320, kButtonWidth, kButtonHeight};
