@@ -100,7 +100,10 @@ bool IsNumericText(std::string_view text, const RegionalSeparators& separators) 
     }
     if (i != body.size()) return false;
 
-    return std::isfinite(ConvertCleanNumber(clean));
+    // The recalculation reads the field with its own lenient rules, which stop
+    // at a group separator: "1<400 zeros>,5e-300" is 1e101 as written but reads
+    // as 1e400. Both must stay finite.
+    return std::isfinite(ConvertCleanNumber(clean)) && std::isfinite(ReadInputNumber(text, separators.decimal));
 }
 
 double ReadNumber(std::string_view text) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "NumericText.h"
 
@@ -105,5 +106,16 @@ INSTANTIATE_TEST_SUITE_P(Locales, InputReading,
                                            InputCase{"-0,25e2", ",", -25}, InputCase{"1.000,5", ",", 1},
                                            InputCase{"1,5", ".", 1}, InputCase{"1.5", ".", 1.5},
                                            InputCase{"2\xd9\xab" "5", "\xd9\xab", 2.5}));
+
+// A number that is finite as written but overflows as the recalculation reads
+// it (the reading stops at a separator the check took for grouping) is refused.
+TEST(NumericCheck, RefusesWhatTheRecalculationWouldReadAsInfinite) {
+    const std::string zeros(400, '0');
+    const std::string pointGrouped = "1" + zeros + ",5e-300";
+    const std::string commaGrouped = "1" + zeros + ".0.0e-300";
+    EXPECT_FALSE(IsNumericText(pointGrouped, kPointLocale));
+    EXPECT_FALSE(IsNumericText(commaGrouped, kCommaLocale));
+    EXPECT_TRUE(IsNumericText("1" + zeros + "e-300", kPointLocale));  // reads as 1e100 either way
+}
 
 }  // namespace
