@@ -1,0 +1,563 @@
+// A seeded monkey: thousands of random user actions across the main window and
+// the eight section windows (typing, deleting, pasting long and strange texts,
+// clicks, the digit menu, "Chiudi Tutto", "Menu", "Info", "Guida", closing and
+// reopening), with the program's promises checked after every single one.
+//
+//   BARICOR_MONKEY_SEED    the seed (default 20040701); an odd seed types with
+//                          the decimal comma, an even one with the point
+//   BARICOR_MONKEY_EVENTS  how many actions (default 10000)
+//   BARICOR_MONKEY_TRACE=1 prints every action before doing it, to find the
+//                          one that brings the program down
+//
+// A broken promise names the seed and the action's number; the same seed with
+// BARICOR_MONKEY_EVENTS set to that number plus one replays it exactly.
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <cmath>
+#include <cstdio>
+#include <deque>
+#include <functional>
+#include <map>
+#include <random>
+#include <set>
+
+#include "Form1.h"
+#include "Info.h"
+#include "Module1.h"
+#include "ResultFormat.h"
+#include "ResultGrammar.h"
+#include "SectionWindow.h"
+#include "Shapes.h"
+#include "UiTestSupport.h"
+
+namespace {
+
+constexpr quint64 kDefaultSeed = 20040701;
+constexpr int kDefaultEvents = 10000;
+constexpr int kLongestText = 100000;
+
+struct DigitEntry {
+    const char* action;
+    std::string_view pattern;
+};
+const DigitEntry kDigitEntries[] = {{"mnuDue", baricor::kResultFormats[0]},
+                                    {"mnuTre", baricor::kResultFormats[1]},
+                                    {"mnuQuattro", baricor::kResultFormats[2]},
+                                    {"mnuCinque", baricor::kResultFormats[3]},
+                                    {"mnuSei", baricor::kResultFormats[4]}};
+
+// The offscreen platform says at every raise() that it cannot; thousands of
+// those would drown a real warning.
+QtMessageHandler gPreviousHandler = nullptr;
+void QuietPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith("This plugin does not support")) return;
+    gPreviousHandler(type, context, message);
+}
+
+quint64 EnvNumber(const char* name, quint64 fallback) {
+    bool ok = false;
+    const quint64 value = qEnvironmentVariable(name).toULongLong(&ok);
+    return ok ? value : fallback;
+}
+
+QString Shorten(const QString& text) {
+    QString shown = text.left(24);
+    shown.replace('\n', "\\n").replace('\r', "\\r").replace('\t', "\\t");
+    return text.size() > 24 ? QString("\"%1…\" (%2 chars)").arg(shown).arg(text.size()) : '"' + shown + '"';
+}
+
+// What the monkey knows an open section window must hold.
+struct WindowModel {
+    std::vector<QString> inputs;       // exactly what the user left in each input field
+    std::set<std::string> patterns;    // patterns current since the results were last written
+    std::vector<QString> results;      // as seen after the previous action
+};
+
+class Monkey {
+public:
+    explicit Monkey(quint64 seed) : seed_(seed), rng_(seed) {
+        decimal_ = seed % 2 ? "," : ".";
+        Module1::SetSeparators(seed % 2 ? baricor::RegionalSeparators{",", "."} : baricor::RegionalSeparators{".", ","});
+        pattern_ = std::string(baricor::kDefaultResultFormat);
+    }
+
+    // One action, then every check. False, with the reason, on a broken promise.
+    bool Step(int index, QString* failure) {
+        touched_ = 0;
+        const QString action = Act();
+        if (action.isEmpty()) {
+            *failure = "no window left to act on";
+            return false;
+        }
+        recent_.push_back(QString("#%1 %2").arg(index).arg(action));
+        if (recent_.size() > 25) recent_.pop_front();
+        Settle();
+        *failure = Check();
+        return failure->isEmpty();
+    }
+
+    // Prints every action before doing it.
+    void Trace(bool on) { trace_ = on; }
+    QStringList Recent() const { return QStringList(recent_.begin(), recent_.end()); }
+
+private:
+    // ---- choosing --------------------------------------------------------
+    int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
+    bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng_) < p; }
+    template <typename T>
+    const T& Pick(const std::vector<T>& items) { return items[Uniform(0, int(items.size()) - 1)]; }
+
+    std::vector<int> OpenWindows() const {
+        std::vector<int> open;
+        for (const auto& [number, model] : windows_) open.push_back(number);
+        return open;
+    }
+
+    // A number as a user might type it in the current notation, sometimes
+    // unfinished ("-", "1e") or odd ("0", "1e400").
+    QString NumberText() {
+        QString text;
+        if (Chance(0.15)) text += Chance(0.5) ? "-" : "+";
+        for (int n = Uniform(Chance(0.1) ? 0 : 1, 4); n > 0; --n) text += QChar('0' + Uniform(0, 9));
+        if (Chance(0.3)) {
+            text += decimal_;
+            for (int n = Uniform(0, 3); n > 0; --n) text += QChar('0' + Uniform(0, 9));
+        }
+        if (Chance(0.08)) text += (Chance(0.5) ? "e" : "E") + QString(Chance(0.3) ? "-" : "") + QString::number(Uniform(0, 400));
+        return text;
+    }
+
+    QString AsciiText() {
+        static const QString alphabet = "0123456789.,+-eEdD &H()$abcxyz";
+        QString text;
+        for (int n = Uniform(1, 6); n > 0; --n) text += alphabet[Uniform(0, int(alphabet.size()) - 1)];
+        return text;
+    }
+
+    // Line breaks, control characters, other scripts, combining marks and
+    // characters outside the basic plane.
+    QString ExoticText() {
+        static const std::vector<QString> pieces = {
+            "\n", "\r\n", "\t", QString(QChar(0)), "\x01", "\x1b", "\x7f", QString(QChar(0x2028)),
+            "θ", "Ж", "ß", "١٢٣", "٫", "数字", "ｱ", "e\u0301", QString::fromUtf8("\xF0\x9F\x94\xA7"),
+            "\u00a0", "\u202f", "１２", "−5", "∞", "NaN", "inf"};
+        QString text;
+        for (int n = Uniform(1, 4); n > 0; --n) text += Chance(0.5) ? Pick(pieces) : NumberText();
+        return text;
+    }
+
+    // Up to 100,000 characters: digits (a number too long for a double, or one
+    // with a very long fraction) or repeated junk.
+    QString LongText() {
+        const int length = int(std::pow(10.0, std::uniform_real_distribution<double>(2, 5)(rng_)));
+        switch (Uniform(0, 2)) {
+            case 0: return "1" + QString(length - 1, '0');
+            case 1: return "0" + decimal_ + QString(length - 2, '7');
+            default: {
+                const QString unit = ExoticText() + AsciiText();
+                QString text;
+                while (text.size() < length) text += unit;
+                return text.left(length);
+            }
+        }
+    }
+
+    QString AnyText() {
+        switch (Uniform(0, 9)) {
+            case 0: return LongText();
+            case 1: case 2: case 3: return ExoticText();
+            case 4: case 5: return AsciiText();
+            default: return NumberText();
+        }
+    }
+
+    // ---- acting ----------------------------------------------------------
+    SectionWindow* Window(int number) { return Module1::SectionWindowIfOpen(number); }
+
+    QString Act() {
+        const std::vector<int> open = OpenWindows();
+        const bool form = Module1::MainWindow() != nullptr;
+        // Weighted choice among what a user can reach right now.
+        std::vector<std::pair<int, std::function<QString()>>> choices;
+        if (!open.empty()) {
+            choices.push_back({30, [&] { return TypeKeys(Pick(open)); }});
+            choices.push_back({10, [&] { return InsertText(Pick(open)); }});
+            choices.push_back({5, [&] { return PasteText(Pick(open)); }});
+            choices.push_back({8, [&] { return Backspace(Pick(open)); }});
+            choices.push_back({6, [&] { return DeleteSelection(Pick(open)); }});
+            choices.push_back({10, [&] { return ReplaceAll(Pick(open)); }});
+            choices.push_back({8, [&] { return ClickField(Pick(open)); }});
+            // The last window stays: closing it would end the program.
+            if (form || open.size() > 1) {
+                choices.push_back({3, [&] { return CloseSection(Pick(open), true); }});
+                choices.push_back({2, [&] { return CloseSection(Pick(open), false); }});
+            }
+            choices.push_back({2, [&] { return PressMenu(Pick(open)); }});
+        }
+        if (form) {
+            choices.push_back({open.empty() ? 30 : 6, [&] { return OpenSection(Uniform(1, 8)); }});
+            choices.push_back({4, [&] { return ChooseDigits(); }});
+            choices.push_back({1, [&] { return Trigger("mnuChiudi"); }});
+            choices.push_back({1, [&] { return Trigger("mnuInfo"); }});
+            choices.push_back({1, [&] { return Trigger("mnuGuida"); }});
+            // The main window may go while a section window can bring it back.
+            if (!open.empty()) choices.push_back({1, [&] { return CloseMain(); }});
+        }
+        if (Info* info = InfoWindow()) choices.push_back({1, [info] {
+            info->findChild<QPushButton*>("Command1")->click();
+            return QString("OK in Info");
+        }});
+
+        if (choices.empty()) return QString();
+        int total = 0;
+        for (const auto& choice : choices) total += choice.first;
+        int draw = Uniform(0, total - 1);
+        for (const auto& choice : choices) {
+            if (draw < choice.first) return choice.second();
+            draw -= choice.first;
+        }
+        return QString();
+    }
+
+    // The field to act on, with the user's cursor placed somewhere in it.
+    QLineEdit* ChooseInput(int number, size_t* index) {
+        *index = size_t(Uniform(0, int(windows_.at(number).inputs.size()) - 1));
+        touched_ = number;
+        QLineEdit* field = Field(Window(number), Window(number)->Shape().inputs[*index].row.control.c_str());
+        field->setFocus();
+        field->deselect();
+        field->setCursorPosition(Uniform(0, int(field->text().size())));
+        return field;
+    }
+
+    QString Describe(int number, size_t index, const QString& what) {
+        return QString("Trave%1 %2: %3").arg(number).arg(
+            QString::fromStdString(Window(number)->Shape().inputs[index].row.control), what);
+    }
+
+    void Announce(const QString& action) {
+        if (trace_) std::fprintf(stderr, "monkey: %s\n", qPrintable(action));
+    }
+
+    QString TypeKeys(int number) {
+        size_t i;
+        QLineEdit* field = ChooseInput(number, &i);
+        const QString keys = Chance(0.7) ? NumberText() : AsciiText();
+        const int at = field->cursorPosition();
+        QString& expected = windows_.at(number).inputs[i];
+        const QString action = Describe(number, i, QString("type %1 at %2").arg(Shorten(keys)).arg(at));
+        Announce(action);
+        expected.insert(at, keys);
+        QTest::keyClicks(field, keys);
+        return action;
+    }
+
+    // A selection (or the cursor) replaced by `text` in one change.
+    void Replace(QLineEdit* field, QString& expected, const QString& text) {
+        const int start = field->hasSelectedText() ? field->selectionStart() : field->cursorPosition();
+        expected.replace(start, int(field->selectedText().size()), text);
+    }
+
+    void SelectSomething(QLineEdit* field) {
+        if (Chance(0.3)) {
+            field->selectAll();
+        } else if (Chance(0.5) && !field->text().isEmpty()) {
+            const int start = Uniform(0, int(field->text().size()) - 1);
+            field->setSelection(start, Uniform(1, int(field->text().size()) - start));
+        }
+    }
+
+    QString InsertText(int number) {
+        size_t i;
+        QLineEdit* field = ChooseInput(number, &i);
+        SelectSomething(field);
+        const QString text = AnyText();
+        const QString action = Describe(number, i, "insert " + Shorten(text));
+        Announce(action);
+        Replace(field, windows_.at(number).inputs[i], text);
+        field->insert(text);
+        return action;
+    }
+
+    QString PasteText(int number) {
+        size_t i;
+        QLineEdit* field = ChooseInput(number, &i);
+        SelectSomething(field);
+        QGuiApplication::clipboard()->setText(AnyText());
+        const QString text = QGuiApplication::clipboard()->text();  // what the system clipboard really holds
+        const QString action = Describe(number, i, "Ctrl+V " + Shorten(text));
+        Announce(action);
+        if (!text.isEmpty() || field->hasSelectedText()) Replace(field, windows_.at(number).inputs[i], text);
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        return action;
+    }
+
+    QString Backspace(int number) {
+        size_t i;
+        QLineEdit* field = ChooseInput(number, &i);
+        const int at = field->cursorPosition();
+        const QString action = Describe(number, i, QString("Backspace at %1").arg(at));
+        Announce(action);
+        QString& expected = windows_.at(number).inputs[i];
+        if (at > 0) {
+            // A character outside the basic plane goes as a whole.
+            const bool pair = at > 1 && expected[at - 1].isLowSurrogate() && expected[at - 2].isHighSurrogate();
+            expected.remove(pair ? at - 2 : at - 1, pair ? 2 : 1);
+        }
+        QTest::keyClick(field, Qt::Key_Backspace);
+        return action;
+    }
+
+    QString DeleteSelection(int number) {
+        size_t i;
+        QLineEdit* field = ChooseInput(number, &i);
+        SelectSomething(field);
+        if (!field->hasSelectedText()) field->selectAll();
+        const QString action = Describe(number, i, QString("Delete %1").arg(Shorten(field->selectedText())));
+        Announce(action);
+        if (field->hasSelectedText()) Replace(field, windows_.at(number).inputs[i], QString());
+        QTest::keyClick(field, Qt::Key_Delete);
+        return action;
+    }
+
+    // Select all, then type a new value (the way most users change a field).
+    QString ReplaceAll(int number) {
+        size_t i;
+        QLineEdit* field = ChooseInput(number, &i);
+        const QString keys = Chance(0.85) ? NumberText() : AsciiText();
+        const QString action = Describe(number, i, "select all, type " + Shorten(keys));
+        Announce(action);
+        windows_.at(number).inputs[i] = keys;
+        TypeInto(field, keys);
+        if (keys.isEmpty() && !field->text().isEmpty()) QTest::keyClick(field, Qt::Key_Delete);
+        return action;
+    }
+
+    QString ClickField(int number) {
+        SectionWindow* w = Window(number);
+        const baricor::ShapeUnit& shape = w->Shape();
+        const bool input = Chance(0.8);
+        const std::string& name = input ? shape.inputs[Uniform(0, int(shape.inputs.size()) - 1)].row.control
+                                        : shape.results[Uniform(0, int(shape.results.size()) - 1)].row.control;
+        QLineEdit* field = Field(w, name.c_str());
+        const QPoint at(Uniform(0, field->width() - 1), Uniform(0, field->height() - 1));
+        const QString action = QString("Trave%1 %2: click").arg(number).arg(QString::fromStdString(name));
+        Announce(action);
+        touched_ = number;
+        QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, at);
+        return action;
+    }
+
+    QString CloseSection(int number, bool button) {
+        const QString action = QString("Trave%1: %2").arg(number).arg(button ? "Chiudi" : "close box");
+        Announce(action);
+        windows_.erase(number);
+        if (button)
+            Window(number)->findChild<QPushButton*>("Command1")->click();
+        else
+            Window(number)->close();
+        return action;
+    }
+
+    QString PressMenu(int number) {
+        const QString action = QString("Trave%1: Menu").arg(number);
+        Announce(action);
+        if (!Module1::MainWindow()) NewPattern(std::string(baricor::kDefaultResultFormat));  // Form1 loads anew
+        Window(number)->findChild<QPushButton*>("Command2")->click();
+        return action;
+    }
+
+    QString OpenSection(int number) {
+        const QString action = QString("Form1: Trave%1").arg(number);
+        Announce(action);
+        if (!windows_.count(number)) {
+            const baricor::ShapeUnit& shape = *baricor::ShapeByNumber(number);
+            WindowModel model;
+            for (const baricor::InputField& input : shape.inputs) model.inputs.push_back(QString::fromStdString(input.defaultText));
+            model.patterns = {pattern_};
+            model.results.assign(shape.results.size(), QString());
+            windows_[number] = model;
+            touched_ = number;  // its results are written now
+        }
+        Module1::MainWindow()->findChild<QToolButton*>(QString("Command%1").arg(number))->click();
+        return action;
+    }
+
+    QString ChooseDigits() {
+        const DigitEntry& entry = kDigitEntries[Uniform(0, 4)];
+        const QString action = QString("Form1: %1").arg(entry.action);
+        Announce(action);
+        NewPattern(std::string(entry.pattern));
+        Module1::MainWindow()->findChild<QAction*>(entry.action)->trigger();
+        return action;
+    }
+
+    QString Trigger(const char* name) {
+        const QString action = QString("Form1: %1").arg(name);
+        Announce(action);
+        if (QString(name) == "mnuChiudi") windows_.clear();
+        Module1::MainWindow()->findChild<QAction*>(name)->trigger();
+        return action;
+    }
+
+    QString CloseMain() {
+        Announce("Form1: close box");
+        Module1::MainWindow()->close();
+        return "Form1: close box";
+    }
+
+    void NewPattern(const std::string& pattern) {
+        pattern_ = pattern;
+        for (auto& [number, model] : windows_) model.patterns.insert(pattern);
+    }
+
+    static Info* InfoWindow() {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* info = qobject_cast<Info*>(top); info && info->isVisible()) return info;
+        return nullptr;
+    }
+
+    // Lets closed windows go, as the event loop does between two user actions.
+    static void Settle() {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+
+    // ---- checking --------------------------------------------------------
+    QString Check() {
+        // Alive and answering: a queued call comes back, and no modal is left open.
+        bool answered = false;
+        QMetaObject::invokeMethod(qApp, [&answered] { answered = true; }, Qt::QueuedConnection);
+        QCoreApplication::processEvents();
+        if (!answered) return "the program no longer answers";
+        if (QWidget* modal = QApplication::activeModalWidget()) return "a modal window stayed open: " + modal->objectName();
+
+        // No window twice, and exactly the section windows the user left open.
+        std::map<QString, int> visible;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible()) ++visible[top->objectName()];
+        for (const auto& [name, count] : visible)
+            if (count > 1) return QString("%1 windows named %2").arg(count).arg(name);
+        for (int number = 1; number <= 8; ++number) {
+            const bool shown = visible.count(QString("Trave%1").arg(number)) > 0;
+            if (shown != (windows_.count(number) > 0))
+                return QString("Trave%1 is %2").arg(number).arg(shown ? "open but was closed" : "gone but was open");
+        }
+
+        // The digits: one pattern, the one chosen last, and its check mark.
+        if (Module1::ResultFormat() != pattern_)
+            return QString("ResultFormat is %1, the user chose %2")
+                .arg(QString::fromStdString(Module1::ResultFormat()), QString::fromStdString(pattern_));
+        if (Form1* form = Module1::MainWindow()) {
+            for (const DigitEntry& entry : kDigitEntries)
+                if (form->findChild<QAction*>(entry.action)->isChecked() != (entry.pattern == pattern_))
+                    return QString("the check mark of %1 disagrees with %2").arg(entry.action, QString::fromStdString(pattern_));
+        }
+
+        for (auto& [number, model] : windows_) {
+            if (QString broken = CheckWindow(number, model); !broken.isEmpty())
+                return QString("Trave%1: %2").arg(number).arg(broken);
+        }
+        return QString();
+    }
+
+    QString CheckWindow(int number, WindowModel& model) {
+        SectionWindow* w = Window(number);
+        if (!w) return "not registered as open";
+        const baricor::ShapeUnit& shape = w->Shape();
+        for (size_t i = 0; i < shape.inputs.size(); ++i) {
+            const QString text = Field(w, shape.inputs[i].row.control.c_str())->text();
+            if (text != model.inputs[i])
+                return QString("%1 holds %2, the user left %3")
+                    .arg(QString::fromStdString(shape.inputs[i].row.control), Shorten(text), Shorten(model.inputs[i]));
+        }
+
+        std::vector<QString> results;
+        for (const baricor::ResultField& result : shape.results)
+            results.push_back(Field(w, result.row.control.c_str())->text());
+        const bool written = results != model.results;
+        if (written && number != touched_) return "results changed by an action in another window";
+        if (written) model.patterns = {pattern_};  // written just now, with the pattern of now
+        model.results = results;
+
+        const bool blank = results.front().isEmpty();
+        std::set<std::string> fitting = model.patterns;
+        for (size_t i = 0; i < results.size(); ++i) {
+            const std::string text = results[i].toStdString();
+            const std::string& control = shape.results[i].row.control;
+            if (results[i].isEmpty() != blank) return "some results blank, others not";
+            if (blank) continue;
+            const baricor::Quantity q = shape.results[i].quantity;
+            if (q == baricor::Quantity::xG || q == baricor::Quantity::yG) {
+                if (!baricor::grammar::MatchesPattern(text, baricor::CentroidFormat, decimal_.toStdString()))
+                    return QString("%1 shows %2, not a 0.00 number").arg(QString::fromStdString(control), results[i]);
+                continue;
+            }
+            for (auto p = fitting.begin(); p != fitting.end();) {
+                p = baricor::grammar::MatchesPattern(text, *p, decimal_.toStdString()) ? std::next(p) : fitting.erase(p);
+            }
+            if (fitting.empty())
+                return QString("%1 shows %2, not in a pattern current since its last write")
+                    .arg(QString::fromStdString(control), results[i]);
+        }
+        return QString();
+    }
+
+    quint64 seed_;
+    std::mt19937_64 rng_;
+    QString decimal_;
+    std::string pattern_;
+    std::map<int, WindowModel> windows_;
+    int touched_ = 0;
+    bool trace_ = false;
+    std::deque<QString> recent_;
+};
+
+}  // namespace
+
+class MonkeyTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void randomUserKeepsEveryPromise() {
+        const quint64 seed = EnvNumber("BARICOR_MONKEY_SEED", kDefaultSeed);
+        const int events = int(EnvNumber("BARICOR_MONKEY_EVENTS", kDefaultEvents));
+        std::fprintf(stderr, "monkey: seed %llu, %d actions on %s\n", static_cast<unsigned long long>(seed), events,
+                     qPrintable(QGuiApplication::platformName()));
+
+        gPreviousHandler = qInstallMessageHandler(QuietPlatformNotes);
+        // Clicks load the real pictures from Immagini/.
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(BARICOR_PICTURES_DIR);
+        StartProgram();
+        ModalAnswerer answerer;
+        Monkey monkey(seed);
+        monkey.Trace(qEnvironmentVariableIntValue("BARICOR_MONKEY_TRACE") == 1);
+
+        for (int i = 0; i < events; ++i) {
+            QString failure;
+            if (!monkey.Step(i, &failure)) {
+                std::fprintf(stderr, "monkey: last actions:\n  %s\n", qPrintable(monkey.Recent().join("\n  ")));
+                QDir::setCurrent(previous);
+                QFAIL(qPrintable(QString("seed %1, action #%2: %3\n   replay: BARICOR_MONKEY_SEED=%1 "
+                                         "BARICOR_MONKEY_EVENTS=%4 QT_QPA_PLATFORM=%5 %6")
+                                     .arg(seed).arg(i).arg(failure).arg(i + 1)
+                                     .arg(QGuiApplication::platformName(), QCoreApplication::applicationFilePath())));
+            }
+        }
+        std::fprintf(stderr, "monkey: %d actions, %lld modal windows answered\n", events,
+                     static_cast<long long>(answerer.answered.size()));
+        QDir::setCurrent(previous);
+        CloseEverything();
+        qInstallMessageHandler(gPreviousHandler);
+    }
+};
+
+QTEST_MAIN(MonkeyTest)
+#include "MonkeyTest.moc"
