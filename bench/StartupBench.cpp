@@ -1,0 +1,107 @@
+// Start-up, window opening and memory of the real program. Each run starts the
+// program from the folder that holds Immagini/, as a user's desktop does, with
+// the probe plugin loaded into it (probe/StartupProbe.cpp), and reads back:
+//   - start to main window shown: from just before the program is started until
+//     its main window has been painted;
+//   - a section window opened: from the click on its button until it has been
+//     painted, for each of the eight, in the same run;
+//   - peak resident memory with all nine windows open.
+//
+//   baricor-bench-startup [RUNS, default 30] [PROGRAM, default the built one]
+// The platform is offscreen unless QT_QPA_PLATFORM says otherwise.
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "Stats.h"
+
+extern char** environ;
+
+namespace {
+
+long long Now() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+struct Run {
+    double shownMs = -1;
+    std::map<int, double> openMs;
+    double peakMb = -1;
+};
+
+// Starts the program once and reads what the probe reports.
+bool RunOnce(const char* program, Run& run) {
+    int out[2];
+    if (pipe(out) != 0) return false;
+    const long long start = Now();
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        // The platform's notices would only clutter the figures.
+        const int quiet = open("/dev/null", O_WRONLY);
+        if (quiet >= 0) dup2(quiet, STDERR_FILENO);
+        close(out[0]);
+        close(out[1]);
+        if (chdir(BARICOR_PICTURES_DIR) != 0) _exit(126);
+        execl(program, program, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(out[1]);
+    FILE* reports = fdopen(out[0], "r");
+    char line[256];
+    while (std::fgets(line, sizeof line, reports)) {
+        long long at = 0;
+        int number = 0;
+        long hwm = 0, rss = 0;
+        if (std::sscanf(line, "shown %lld", &at) == 1) run.shownMs = (at - start) / 1e6;
+        else if (std::sscanf(line, "open %d %lld", &number, &at) == 2) run.openMs[number] = at / 1e6;
+        else if (std::sscanf(line, "peak %ld %ld", &hwm, &rss) == 2) run.peakMb = hwm / 1024.0;
+    }
+    std::fclose(reports);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 && run.shownMs >= 0 && run.openMs.size() == 8 &&
+           run.peakMb > 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 30;
+    const char* program = argc > 2 ? argv[2] : BARICOR_PROGRAM;
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("QT_PLUGIN_PATH", BARICOR_PROBE_PLUGIN_PATH, 1);
+    setenv("QT_QPA_GENERIC_PLUGINS", "baricorprobe", 1);
+
+    std::printf("%d runs of %s on the %s platform\n", runs, program, std::getenv("QT_QPA_PLATFORM"));
+    std::vector<double> shown, opened, peak;
+    std::map<int, std::vector<double>> openedBy;
+    for (int i = 0; i < runs; ++i) {
+        Run run;
+        if (!RunOnce(program, run)) {
+            std::fprintf(stderr, "run %d: the program did not report all its windows\n", i + 1);
+            return 1;
+        }
+        shown.push_back(run.shownMs);
+        peak.push_back(run.peakMb);
+        for (const auto& [number, ms] : run.openMs) {
+            opened.push_back(ms);
+            openedBy[number].push_back(ms);
+        }
+    }
+    baricor_bench::PrintSummary("start to main window shown", shown, "ms");
+    for (const auto& [number, ms] : openedBy)
+        baricor_bench::PrintSummary("Trave" + std::to_string(number) + " opened", ms, "ms");
+    baricor_bench::PrintSummary("any section window opened", opened, "ms");
+    baricor_bench::PrintSummary("peak RSS, nine windows open", peak, "MB");
+    return 0;
+}

@@ -1,0 +1,109 @@
+// Loaded into the real program as a Qt generic plugin (QT_QPA_GENERIC_PLUGINS=
+// baricorprobe, with this folder's parent on QT_PLUGIN_PATH), so that the program
+// itself needs no hook. It watches the program's own events and, on stdout:
+//   shown <steady clock ns>          when the main window has first been painted
+//   open <N> <ns>                    from a click on the main window's button N
+//                                    until window TraveN has first been painted
+//   peak <VmHWM kB> <VmRSS kB>       with the main window and the eight section
+//                                    windows open, then the program quits.
+// With BARICOR_PROBE_START_ONLY set it quits once the main window is shown, so
+// that a profiler sees the start alone.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QGenericPlugin>
+#include <QTimer>
+#include <QWidget>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+long long Now() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+long StatusKilobytes(const QByteArray& status, const char* key) {
+    const int at = status.indexOf(key);
+    return at < 0 ? -1 : std::atol(status.constData() + at + qstrlen(key));
+}
+
+class StartupProbe : public QObject {
+public:
+    StartupProbe() {
+        qApp->installEventFilter(this);
+        // A window that never paints must not leave the benchmark waiting.
+        QTimer::singleShot(30000, this, [] {
+            std::fprintf(stderr, "probe: gave up waiting\n");
+            std::_Exit(3);
+        });
+    }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Paint && object->isWidgetType() && !painted_ &&
+            static_cast<QWidget*>(object)->window()->objectName() == waitingFor_) {
+            painted_ = true;
+            // Timed once the whole paint (the window and all its controls) is done.
+            QTimer::singleShot(0, this, [this] { Reached(Now()); });
+        }
+        return false;
+    }
+
+private:
+    void Reached(long long at) {
+        if (next_ == 1) {
+            std::printf("shown %lld\n", at);
+        } else {
+            std::printf("open %d %lld\n", next_ - 1, at - clickedAt_);
+        }
+        std::fflush(stdout);
+        if (next_ == 1 && qEnvironmentVariableIsSet("BARICOR_PROBE_START_ONLY")) {
+            QCoreApplication::quit();
+            return;
+        }
+        if (next_ > 8) {
+            QFile file("/proc/self/status");
+            file.open(QIODevice::ReadOnly);
+            const QByteArray status = file.readAll();
+            std::printf("peak %ld %ld\n", StatusKilobytes(status, "VmHWM:"), StatusKilobytes(status, "VmRSS:"));
+            std::fflush(stdout);
+            QCoreApplication::quit();
+            return;
+        }
+        Open(next_++);
+    }
+
+    void Open(int number) {
+        QWidget* form = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == "Form1") form = top;
+        auto* button = form ? form->findChild<QAbstractButton*>(QString("Command%1").arg(number)) : nullptr;
+        if (!button) {
+            std::fprintf(stderr, "probe: no button Command%d\n", number);
+            std::_Exit(2);
+        }
+        waitingFor_ = QString("Trave%1").arg(number);
+        painted_ = false;
+        clickedAt_ = Now();
+        button->click();
+    }
+
+    QString waitingFor_ = "Form1";
+    bool painted_ = false;
+    int next_ = 1;
+    long long clickedAt_ = 0;
+};
+
+}  // namespace
+
+class StartupProbePlugin : public QGenericPlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "probe.json")
+public:
+    QObject* create(const QString&, const QString&) override { return new StartupProbe(); }
+};
+
+#include "StartupProbe.moc"
