@@ -36,6 +36,8 @@ struct Run {
     double shownMs = -1;
     std::map<int, double> openMs;
     double peakMb = -1;
+    double anonMb = -1;
+    double fileMb = -1;
 };
 
 // Starts the program once and reads what the probe reports.
@@ -61,10 +63,14 @@ bool RunOnce(const char* program, Run& run) {
     while (std::fgets(line, sizeof line, reports)) {
         long long at = 0;
         int number = 0;
-        long hwm = 0, rss = 0;
+        long hwm = 0, anon = 0, file = 0;
         if (std::sscanf(line, "shown %lld", &at) == 1) run.shownMs = (at - start) / 1e6;
         else if (std::sscanf(line, "open %d %lld", &number, &at) == 2) run.openMs[number] = at / 1e6;
-        else if (std::sscanf(line, "peak %ld %ld", &hwm, &rss) == 2) run.peakMb = hwm / 1024.0;
+        else if (std::sscanf(line, "peak %ld %ld %ld", &hwm, &anon, &file) == 3) {
+            run.peakMb = hwm / 1024.0;
+            run.anonMb = anon / 1024.0;
+            run.fileMb = file / 1024.0;
+        }
     }
     std::fclose(reports);
     int status = 0;
@@ -83,7 +89,7 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_GENERIC_PLUGINS", "baricorprobe", 1);
 
     std::printf("%d runs of %s on the %s platform\n", runs, program, std::getenv("QT_QPA_PLATFORM"));
-    std::vector<double> shown, opened, peak;
+    std::vector<double> shown, opened, peak, anon, file;
     std::map<int, std::vector<double>> openedBy;
     for (int i = 0; i < runs; ++i) {
         Run run;
@@ -93,6 +99,8 @@ int main(int argc, char** argv) {
         }
         shown.push_back(run.shownMs);
         peak.push_back(run.peakMb);
+        anon.push_back(run.anonMb);
+        file.push_back(run.fileMb);
         for (const auto& [number, ms] : run.openMs) {
             opened.push_back(ms);
             openedBy[number].push_back(ms);
@@ -103,5 +111,7 @@ int main(int argc, char** argv) {
         baricor_bench::PrintSummary("Trave" + std::to_string(number) + " opened", ms, "ms");
     baricor_bench::PrintSummary("any section window opened", opened, "ms");
     baricor_bench::PrintSummary("peak RSS, nine windows open", peak, "MB");
+    baricor_bench::PrintSummary("  of which heap and stacks", anon, "MB");
+    baricor_bench::PrintSummary("  of which mapped files", file, "MB");
     return 0;
 }

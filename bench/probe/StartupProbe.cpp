@@ -4,8 +4,11 @@
 //   shown <steady clock ns>          when the main window has first been painted
 //   open <N> <ns>                    from a click on the main window's button N
 //                                    until window TraveN has first been painted
-//   peak <VmHWM kB> <VmRSS kB>       with the main window and the eight section
-//                                    windows open, then the program quits.
+//   peak <VmHWM kB> <RssAnon kB> <RssFile kB>
+//                                    with the main window and the eight section
+//                                    windows open (the peak, then what of the
+//                                    resident memory is the program's own heap
+//                                    and what is mapped files), then it quits.
 // With BARICOR_PROBE_START_ONLY set it quits once the main window is shown, so
 // that a profiler sees the start alone.
 #include <QAbstractButton>
@@ -68,7 +71,8 @@ private:
             QFile file("/proc/self/status");
             file.open(QIODevice::ReadOnly);
             const QByteArray status = file.readAll();
-            std::printf("peak %ld %ld\n", StatusKilobytes(status, "VmHWM:"), StatusKilobytes(status, "VmRSS:"));
+            std::printf("peak %ld %ld %ld\n", StatusKilobytes(status, "VmHWM:"), StatusKilobytes(status, "RssAnon:"),
+                        StatusKilobytes(status, "RssFile:"));
             std::fflush(stdout);
             QCoreApplication::quit();
             return;
