@@ -100,7 +100,7 @@ if command -v dpkg-shlibdeps >/dev/null; then
 else
     echo "note: dpkg-shlibdeps not installed (dpkg-dev); linked libraries not compared with Depends"
 fi
-file "$root/usr/bin/baricor" | grep -q 'not stripped' && fail "the program is not stripped" || pass "stripped"
+readelf --section-headers "$root/usr/bin/baricor" | grep -q '\.symtab' && fail "the program is not stripped" || pass "stripped"
 
 # The packaged program, started as the desktop entry starts it (from Path),
 # must come up and stay up; a crash or a missing library ends it early.
