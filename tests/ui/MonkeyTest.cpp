@@ -76,6 +76,7 @@ struct WindowModel {
     std::vector<QString> inputs;       // exactly what the user left in each input field
     std::set<std::string> patterns;    // patterns current since the results were last written
     std::vector<QString> results;      // as seen after the previous action
+    std::vector<QLineEdit*> inputFields, resultFields;  // found once the window is up
 };
 
 class Monkey {
@@ -190,7 +191,7 @@ private:
             choices.push_back({5, [&] { return PasteText(Pick(open)); }});
             choices.push_back({8, [&] { return Backspace(Pick(open)); }});
             choices.push_back({6, [&] { return DeleteSelection(Pick(open)); }});
-            choices.push_back({10, [&] { return ReplaceAll(Pick(open)); }});
+            choices.push_back({16, [&] { return ReplaceAll(Pick(open)); }});
             choices.push_back({8, [&] { return ClickField(Pick(open)); }});
             // The last window stays: closing it would end the program.
             if (form || open.size() > 1) {
@@ -228,7 +229,7 @@ private:
     QLineEdit* ChooseInput(int number, size_t* index) {
         *index = size_t(Uniform(0, int(windows_.at(number).inputs.size()) - 1));
         touched_ = number;
-        QLineEdit* field = Field(Window(number), Window(number)->Shape().inputs[*index].row.control.c_str());
+        QLineEdit* field = windows_.at(number).inputFields[*index];
         field->setFocus();
         field->deselect();
         field->setCursorPosition(Uniform(0, int(field->text().size())));
@@ -247,7 +248,7 @@ private:
     QString TypeKeys(int number) {
         size_t i;
         QLineEdit* field = ChooseInput(number, &i);
-        const QString keys = Chance(0.7) ? NumberText() : AsciiText();
+        const QString keys = Chance(0.85) ? NumberText() : AsciiText();
         const int at = field->cursorPosition();
         QString& expected = windows_.at(number).inputs[i];
         const QString action = Describe(number, i, QString("type %1 at %2").arg(Shorten(keys)).arg(at));
@@ -471,16 +472,20 @@ private:
         SectionWindow* w = Window(number);
         if (!w) return "not registered as open";
         const baricor::ShapeUnit& shape = w->Shape();
+        if (model.inputFields.empty()) {
+            for (const baricor::InputField& input : shape.inputs) model.inputFields.push_back(Field(w, input.row.control.c_str()));
+            for (const baricor::ResultField& result : shape.results)
+                model.resultFields.push_back(Field(w, result.row.control.c_str()));
+        }
         for (size_t i = 0; i < shape.inputs.size(); ++i) {
-            const QString text = Field(w, shape.inputs[i].row.control.c_str())->text();
+            const QString text = model.inputFields[i]->text();
             if (text != model.inputs[i])
                 return QString("%1 holds %2, the user left %3")
                     .arg(QString::fromStdString(shape.inputs[i].row.control), Shorten(text), Shorten(model.inputs[i]));
         }
 
         std::vector<QString> results;
-        for (const baricor::ResultField& result : shape.results)
-            results.push_back(Field(w, result.row.control.c_str())->text());
+        for (QLineEdit* field : model.resultFields) results.push_back(field->text());
         const bool written = results != model.results;
         if (written && number != touched_) return "results changed by an action in another window";
         if (written) model.patterns = {pattern_};  // written just now, with the pattern of now
@@ -551,8 +556,11 @@ private slots:
                                      .arg(QGuiApplication::platformName(), QCoreApplication::applicationFilePath())));
             }
         }
-        std::fprintf(stderr, "monkey: %d actions, %lld modal windows answered\n", events,
-                     static_cast<long long>(answerer.answered.size()));
+        std::fprintf(stderr, "monkey: %d actions with seed %llu on %s (Errore %lld, Errore2 %lld, Guida %lld), all promises kept\n",
+                     events, static_cast<unsigned long long>(seed), qPrintable(QGuiApplication::platformName()),
+                     static_cast<long long>(answerer.answered.count("Errore")),
+                     static_cast<long long>(answerer.answered.count("Errore2")),
+                     static_cast<long long>(answerer.answered.count("Guida")));
         QDir::setCurrent(previous);
         CloseEverything();
         qInstallMessageHandler(gPreviousHandler);
