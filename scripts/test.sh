@@ -27,10 +27,14 @@ cmake -S "$here" -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DBARICOR_BUILD_TESTS=ON -D
       -DBARICOR_BUILD_BENCHMARKS=OFF
 cmake --build "$asan" -j"$jobs"
 # Leaks are reported too; the suppressions name only system libraries, never
-# the program's own code. Building the Debian package is no sanitizer matter.
+# the program's own code. The leak checker does not scan thread-local storage:
+# this compiler's checker misreads the dynamic TLS of the X11 libraries now and
+# then ("DTLS at 0xbcc-...") and crashes at exit. Unscanned, that storage can
+# only add reports, never hide one. Building the Debian package is no
+# sanitizer matter.
 (cd "$asan" && env ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:check_initialization_order=1:strict_init_order=1 \
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-    LSAN_OPTIONS="suppressions=$here/tests/lsan.supp:print_suppressions=0" \
+    LSAN_OPTIONS="suppressions=$here/tests/lsan.supp:print_suppressions=0:use_tls=0" \
     "${xserver[@]}" ctest --output-on-failure -j"$jobs" --timeout 600 -LE packaging)
 
 echo "== Fuzz targets, a short run each"

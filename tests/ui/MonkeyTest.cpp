@@ -81,7 +81,7 @@ struct WindowModel {
 
 class Monkey {
 public:
-    explicit Monkey(quint64 seed) : seed_(seed), rng_(seed) {
+    explicit Monkey(quint64 seed) : rng_(seed) {
         decimal_ = seed % 2 ? "," : ".";
         Module1::SetSeparators(seed % 2 ? baricor::RegionalSeparators{",", "."} : baricor::RegionalSeparators{".", ","});
         pattern_ = std::string(baricor::kDefaultResultFormat);
@@ -129,7 +129,11 @@ private:
             text += decimal_;
             for (int n = Uniform(0, 3); n > 0; --n) text += QChar('0' + Uniform(0, 9));
         }
-        if (Chance(0.08)) text += (Chance(0.5) ? "e" : "E") + QString(Chance(0.3) ? "-" : "") + QString::number(Uniform(0, 400));
+        if (Chance(0.08)) {  // one draw per statement: the replay must not depend on the compiler
+            text += Chance(0.5) ? "e" : "E";
+            if (Chance(0.3)) text += "-";
+            text += QString::number(Uniform(0, 400));
+        }
         return text;
     }
 
@@ -155,12 +159,14 @@ private:
     // Up to 100,000 characters: digits (a number too long for a double, or one
     // with a very long fraction) or repeated junk.
     QString LongText() {
-        const int length = int(std::pow(10.0, std::uniform_real_distribution<double>(2, 5)(rng_)));
+        const double longest = std::log10(double(kLongestText));
+        const int length = int(std::pow(10.0, std::uniform_real_distribution<double>(2, longest)(rng_)));
         switch (Uniform(0, 2)) {
             case 0: return "1" + QString(length - 1, '0');
             case 1: return "0" + decimal_ + QString(length - 2, '7');
             default: {
-                const QString unit = ExoticText() + AsciiText();
+                QString unit = ExoticText();
+                unit += AsciiText();
                 QString text;
                 while (text.size() < length) text += unit;
                 return text.left(length);
@@ -346,7 +352,8 @@ private:
         const std::string& name = input ? shape.inputs[Uniform(0, int(shape.inputs.size()) - 1)].row.control
                                         : shape.results[Uniform(0, int(shape.results.size()) - 1)].row.control;
         QLineEdit* field = Field(w, name.c_str());
-        const QPoint at(Uniform(0, field->width() - 1), Uniform(0, field->height() - 1));
+        const int x = Uniform(0, field->width() - 1);
+        const QPoint at(x, Uniform(0, field->height() - 1));
         const QString action = QString("Trave%1 %2: click").arg(number).arg(QString::fromStdString(name));
         Announce(action);
         touched_ = number;
@@ -514,7 +521,6 @@ private:
         return QString();
     }
 
-    quint64 seed_;
     std::mt19937_64 rng_;
     QString decimal_;
     std::string pattern_;
