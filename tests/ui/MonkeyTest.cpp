@@ -215,10 +215,8 @@ private:
             // The main window may go while a section window can bring it back.
             if (!open.empty()) choices.push_back({1, [&] { return CloseMain(); }});
         }
-        if (Info* info = InfoWindow()) choices.push_back({1, [info] {
-            info->findChild<QPushButton*>("Command1")->click();
-            return QString("OK in Info");
-        }});
+        if (Info* info = InfoWindow())
+            choices.push_back({1, [&, info] { return Do("Info: OK", [info] { info->findChild<QPushButton*>("Command1")->click(); }); }});
 
         if (choices.empty()) return QString();
         int total = 0;
@@ -231,41 +229,38 @@ private:
         return QString();
     }
 
-    // The field to act on, with the user's cursor placed somewhere in it.
-    QLineEdit* ChooseInput(int number, size_t* index) {
-        *index = size_t(Uniform(0, int(windows_.at(number).inputs.size()) - 1));
+    // One edit of an input field: `plan` sees the field (cursor placed
+    // somewhere in it) and the text the user expects there, brings that
+    // expectation up to date, and says what it will do and how.
+    struct Edit {
+        QString what;
+        std::function<void()> act;
+    };
+    QString EditField(int number, const std::function<Edit(QLineEdit* field, QString& expected)>& plan) {
+        WindowModel& model = windows_.at(number);
+        const size_t i = size_t(Uniform(0, int(model.inputs.size()) - 1));
         touched_ = number;
-        QLineEdit* field = windows_.at(number).inputFields[*index];
+        QLineEdit* field = model.inputFields[i];
         field->setFocus();
         field->deselect();
         field->setCursorPosition(Uniform(0, int(field->text().size())));
-        return field;
+        const Edit edit = plan(field, model.inputs[i]);
+        return Do(QString("Trave%1 %2: %3")
+                      .arg(number)
+                      .arg(QString::fromStdString(Window(number)->Shape().inputs[i].row.control), edit.what),
+                  edit.act);
     }
 
-    QString Describe(int number, size_t index, const QString& what) {
-        return QString("Trave%1 %2: %3").arg(number).arg(
-            QString::fromStdString(Window(number)->Shape().inputs[index].row.control), what);
-    }
-
-    void Announce(const QString& action) {
+    // Names the action (when tracing, before it, so that a crash shows which
+    // one it was), does it, and returns its name.
+    QString Do(const QString& action, const std::function<void()>& act) {
         if (trace_) std::fprintf(stderr, "monkey: %s\n", qPrintable(action));
-    }
-
-    QString TypeKeys(int number) {
-        size_t i;
-        QLineEdit* field = ChooseInput(number, &i);
-        const QString keys = Chance(0.85) ? NumberText() : AsciiText();
-        const int at = field->cursorPosition();
-        QString& expected = windows_.at(number).inputs[i];
-        const QString action = Describe(number, i, QString("type %1 at %2").arg(Shorten(keys)).arg(at));
-        Announce(action);
-        expected.insert(at, keys);
-        QTest::keyClicks(field, keys);
+        act();
         return action;
     }
 
     // A selection (or the cursor) replaced by `text` in one change.
-    void Replace(QLineEdit* field, QString& expected, const QString& text) {
+    static void Replace(QLineEdit* field, QString& expected, const QString& text) {
         const int start = field->hasSelectedText() ? field->selectionStart() : field->cursorPosition();
         expected.replace(start, int(field->selectedText().size()), text);
     }
@@ -279,70 +274,66 @@ private:
         }
     }
 
+    QString TypeKeys(int number) {
+        return EditField(number, [this](QLineEdit* field, QString& expected) {
+            const QString keys = Chance(0.85) ? NumberText() : AsciiText();
+            expected.insert(field->cursorPosition(), keys);
+            return Edit{QString("type %1 at %2").arg(Shorten(keys)).arg(field->cursorPosition()),
+                        [field, keys] { QTest::keyClicks(field, keys); }};
+        });
+    }
+
     QString InsertText(int number) {
-        size_t i;
-        QLineEdit* field = ChooseInput(number, &i);
-        SelectSomething(field);
-        const QString text = AnyText();
-        const QString action = Describe(number, i, "insert " + Shorten(text));
-        Announce(action);
-        Replace(field, windows_.at(number).inputs[i], text);
-        field->insert(text);
-        return action;
+        return EditField(number, [this](QLineEdit* field, QString& expected) {
+            SelectSomething(field);
+            const QString text = AnyText();
+            Replace(field, expected, text);
+            return Edit{"insert " + Shorten(text), [field, text] { field->insert(text); }};
+        });
     }
 
     QString PasteText(int number) {
-        size_t i;
-        QLineEdit* field = ChooseInput(number, &i);
-        SelectSomething(field);
-        QGuiApplication::clipboard()->setText(AnyText());
-        const QString text = QGuiApplication::clipboard()->text();  // what the system clipboard really holds
-        const QString action = Describe(number, i, "Ctrl+V " + Shorten(text));
-        Announce(action);
-        if (!text.isEmpty() || field->hasSelectedText()) Replace(field, windows_.at(number).inputs[i], text);
-        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-        return action;
+        return EditField(number, [this](QLineEdit* field, QString& expected) {
+            SelectSomething(field);
+            QGuiApplication::clipboard()->setText(AnyText());
+            const QString text = QGuiApplication::clipboard()->text();  // what the system clipboard really holds
+            if (!text.isEmpty() || field->hasSelectedText()) Replace(field, expected, text);
+            return Edit{"Ctrl+V " + Shorten(text), [field] { QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier); }};
+        });
     }
 
     QString Backspace(int number) {
-        size_t i;
-        QLineEdit* field = ChooseInput(number, &i);
-        const int at = field->cursorPosition();
-        const QString action = Describe(number, i, QString("Backspace at %1").arg(at));
-        Announce(action);
-        QString& expected = windows_.at(number).inputs[i];
-        if (at > 0) {
-            // A character outside the basic plane goes as a whole.
-            const bool pair = at > 1 && expected[at - 1].isLowSurrogate() && expected[at - 2].isHighSurrogate();
-            expected.remove(pair ? at - 2 : at - 1, pair ? 2 : 1);
-        }
-        QTest::keyClick(field, Qt::Key_Backspace);
-        return action;
+        return EditField(number, [](QLineEdit* field, QString& expected) {
+            const int at = field->cursorPosition();
+            if (at > 0) {
+                // A character outside the basic plane goes as a whole.
+                const bool pair = at > 1 && expected[at - 1].isLowSurrogate() && expected[at - 2].isHighSurrogate();
+                expected.remove(pair ? at - 2 : at - 1, pair ? 2 : 1);
+            }
+            return Edit{QString("Backspace at %1").arg(at), [field] { QTest::keyClick(field, Qt::Key_Backspace); }};
+        });
     }
 
     QString DeleteSelection(int number) {
-        size_t i;
-        QLineEdit* field = ChooseInput(number, &i);
-        SelectSomething(field);
-        if (!field->hasSelectedText()) field->selectAll();
-        const QString action = Describe(number, i, QString("Delete %1").arg(Shorten(field->selectedText())));
-        Announce(action);
-        if (field->hasSelectedText()) Replace(field, windows_.at(number).inputs[i], QString());
-        QTest::keyClick(field, Qt::Key_Delete);
-        return action;
+        return EditField(number, [this](QLineEdit* field, QString& expected) {
+            SelectSomething(field);
+            if (!field->hasSelectedText()) field->selectAll();
+            const QString what = "Delete " + Shorten(field->selectedText());
+            if (field->hasSelectedText()) Replace(field, expected, QString());
+            return Edit{what, [field] { QTest::keyClick(field, Qt::Key_Delete); }};
+        });
     }
 
     // Select all, then type a new value (the way most users change a field).
     QString ReplaceAll(int number) {
-        size_t i;
-        QLineEdit* field = ChooseInput(number, &i);
-        const QString keys = Chance(0.85) ? NumberText() : AsciiText();
-        const QString action = Describe(number, i, "select all, type " + Shorten(keys));
-        Announce(action);
-        windows_.at(number).inputs[i] = keys;
-        TypeInto(field, keys);
-        if (keys.isEmpty() && !field->text().isEmpty()) QTest::keyClick(field, Qt::Key_Delete);
-        return action;
+        return EditField(number, [this](QLineEdit* field, QString& expected) {
+            const QString keys = Chance(0.85) ? NumberText() : AsciiText();
+            expected = keys;
+            return Edit{"select all, type " + Shorten(keys), [field, keys] {
+                            TypeInto(field, keys);
+                            if (keys.isEmpty() && !field->text().isEmpty()) QTest::keyClick(field, Qt::Key_Delete);
+                        }};
+        });
     }
 
     QString ClickField(int number) {
@@ -354,69 +345,61 @@ private:
         QLineEdit* field = Field(w, name.c_str());
         const int x = Uniform(0, field->width() - 1);
         const QPoint at(x, Uniform(0, field->height() - 1));
-        const QString action = QString("Trave%1 %2: click").arg(number).arg(QString::fromStdString(name));
-        Announce(action);
         touched_ = number;
-        QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, at);
-        return action;
+        return Do(QString("Trave%1 %2: click").arg(number).arg(QString::fromStdString(name)),
+                  [&] { QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, at); });
     }
 
     QString CloseSection(int number, bool button) {
-        const QString action = QString("Trave%1: %2").arg(number).arg(button ? "Chiudi" : "close box");
-        Announce(action);
-        windows_.erase(number);
-        if (button)
-            Window(number)->findChild<QPushButton*>("Command1")->click();
-        else
-            Window(number)->close();
-        return action;
+        return Do(QString("Trave%1: %2").arg(number).arg(button ? "Chiudi" : "close box"), [&] {
+            windows_.erase(number);
+            if (button)
+                Window(number)->findChild<QPushButton*>("Command1")->click();
+            else
+                Window(number)->close();
+        });
     }
 
     QString PressMenu(int number) {
-        const QString action = QString("Trave%1: Menu").arg(number);
-        Announce(action);
-        if (!Module1::MainWindow()) NewPattern(std::string(baricor::kDefaultResultFormat));  // Form1 loads anew
-        Window(number)->findChild<QPushButton*>("Command2")->click();
-        return action;
+        return Do(QString("Trave%1: Menu").arg(number), [&] {
+            if (!Module1::MainWindow()) NewPattern(std::string(baricor::kDefaultResultFormat));  // Form1 loads anew
+            Window(number)->findChild<QPushButton*>("Command2")->click();
+        });
     }
 
     QString OpenSection(int number) {
-        const QString action = QString("Form1: Trave%1").arg(number);
-        Announce(action);
-        if (!windows_.count(number)) {
-            const baricor::ShapeUnit& shape = *baricor::ShapeByNumber(number);
-            WindowModel model;
-            for (const baricor::InputField& input : shape.inputs) model.inputs.push_back(QString::fromStdString(input.defaultText));
-            model.patterns = {pattern_};
-            model.results.assign(shape.results.size(), QString());
-            windows_[number] = model;
-            touched_ = number;  // its results are written now
-        }
-        Module1::MainWindow()->findChild<QToolButton*>(QString("Command%1").arg(number))->click();
-        return action;
+        return Do(QString("Form1: Trave%1").arg(number), [&] {
+            if (!windows_.count(number)) {
+                const baricor::ShapeUnit& shape = *baricor::ShapeByNumber(number);
+                WindowModel model;
+                for (const baricor::InputField& input : shape.inputs)
+                    model.inputs.push_back(QString::fromStdString(input.defaultText));
+                model.patterns = {pattern_};
+                model.results.assign(shape.results.size(), QString());
+                windows_[number] = model;
+                touched_ = number;  // its results are written now
+            }
+            Module1::MainWindow()->findChild<QToolButton*>(QString("Command%1").arg(number))->click();
+        });
     }
 
     QString ChooseDigits() {
         const DigitEntry& entry = kDigitEntries[Uniform(0, 4)];
-        const QString action = QString("Form1: %1").arg(entry.action);
-        Announce(action);
-        NewPattern(std::string(entry.pattern));
-        Module1::MainWindow()->findChild<QAction*>(entry.action)->trigger();
-        return action;
+        return Do(QString("Form1: %1").arg(entry.action), [&] {
+            NewPattern(std::string(entry.pattern));
+            Module1::MainWindow()->findChild<QAction*>(entry.action)->trigger();
+        });
     }
 
     QString Trigger(const char* name) {
-        const QString action = QString("Form1: %1").arg(name);
-        Announce(action);
-        if (QString(name) == "mnuChiudi") windows_.clear();
-        Module1::MainWindow()->findChild<QAction*>(name)->trigger();
-        return action;
+        return Do(QString("Form1: %1").arg(name), [&] {
+            if (QString(name) == "mnuChiudi") windows_.clear();
+            Module1::MainWindow()->findChild<QAction*>(name)->trigger();
+        });
     }
 
     QString CloseMain() {
-        Announce("Form1: close box");
-        Module1::MainWindow()->close();
-        return "Form1: close box";
+        return Do("Form1: close box", [] { Module1::MainWindow()->close(); });
     }
 
     void NewPattern(const std::string& pattern) {
