@@ -118,6 +118,7 @@ private slots:
         SectionWindow* w = Module1::OpenSectionWindow(1);
         QVERIFY(QTest::qWaitForWindowExposed(w));
         w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));  // the shortcut goes to the active window's focus
         QLineEdit* field = Field(w, "Text1");
         field->setFocus();
         field->setCursorPosition(0);
