@@ -64,7 +64,7 @@ InputField DimensionRow(const DimensionColumns& c, int top, const char* label, c
 }
 
 std::vector<InputField> TransformRows(const ControlNames& dx, const ControlNames& dy, const ControlNames& theta) {
-    struct RowSpec {
+    struct TransformRow {
         const ControlNames& names;
         const char* label;
         const char* unit;
@@ -72,11 +72,11 @@ std::vector<InputField> TransformRows(const ControlNames& dx, const ControlNames
         int unitHeight;
         InputRole role;
     };
-    const RowSpec rows[] = {{dx, "Dx", "[mm]", 360, 255, InputRole::Dx},
+    const TransformRow rows[] = {{dx, "Dx", "[mm]", 360, 255, InputRole::Dx},
                             {dy, "Dy", "[mm]", 720, 255, InputRole::Dy},
                             {theta, "θ", "[deg]", 1080, 375, InputRole::Theta}};
     std::vector<InputField> fields;
-    for (const RowSpec& r : rows) {
+    for (const TransformRow& r : rows) {
         InputField field;
         field.row = {r.names.field,          r.label,
                      r.names.label,          r.unit,

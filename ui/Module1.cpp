@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <array>
 
+#include "Fonts.h"
 #include "Form1.h"
 #include "Info.h"
 #include "ResultFormat.h"
@@ -63,6 +64,13 @@ baricor::RegionalSeparators SeparatorsOf(const QLocale& locale) {
 }
 
 void InitResources() { InitPictureResources(); }
+
+void PrepareApplication() {
+    QApplication::setStyle("Fusion");
+    InitResources();
+    QApplication::setWindowIcon(WrenchIcon());
+    QApplication::setFont(DefaultFont());
+}
 
 QIcon WrenchIcon() {
     QIcon icon;

@@ -30,6 +30,9 @@ baricor::RegionalSeparators SeparatorsOf(const class QLocale& locale);
 
 // Built-in pictures compiled into the program.
 void InitResources();
+// The look every window shares: style, default font, icon, built-in pictures.
+// Called once, after the QApplication exists.
+void PrepareApplication();
 // The grey wrench every window carries, and the warning sign of the messages.
 QIcon WrenchIcon();
 QPixmap WarningPicture();

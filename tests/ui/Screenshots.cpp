@@ -6,7 +6,6 @@
 #include <QWidget>
 
 #include "Form1.h"
-#include "Fonts.h"
 #include "Guida.h"
 #include "Info.h"
 #include "MessageWindow.h"
@@ -17,7 +16,7 @@ namespace {
 
 void Save(QWidget* window, const QDir& folder, const QString& name) {
     window->show();
-    QTest::qWaitForWindowExposed(window);
+    if (!QTest::qWaitForWindowExposed(window)) qWarning("%s was not shown", qPrintable(name));
     QTest::qWait(50);
     window->grab().save(folder.filePath(name + ".png"));
 }
@@ -26,10 +25,7 @@ void Save(QWidget* window, const QDir& folder, const QString& name) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setStyle("Fusion");
-    Module1::InitResources();
-    QApplication::setWindowIcon(Module1::WrenchIcon());
-    QApplication::setFont(DefaultFont());
+    Module1::PrepareApplication();
     const QDir folder(argc > 1 ? argv[1] : "docs/screenshots");
     QDir().mkpath(folder.path());
 

@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QTest>
 
-#include "Fonts.h"
 #include "Module1.h"
 
 ModalAnswerer::ModalAnswerer() {
@@ -25,9 +24,7 @@ ModalAnswerer::ModalAnswerer() {
 void StartProgram() {
     static bool started = false;
     if (!started) {
-        QApplication::setStyle("Fusion");
-        Module1::InitResources();
-        QApplication::setFont(DefaultFont());
+        Module1::PrepareApplication();
         started = true;
     }
     Module1::ShowMainWindow();
