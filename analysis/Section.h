@@ -75,7 +75,8 @@ struct ShapeUnit {
     int clientHeight = 0;
     TwipRect firstPosition;    // where the window first appears (left, top)
     TwipRect picture;          // Picture1
-    std::string diagram;       // the built-in picture, e.g. "diagrams/trave01.jpg"
+    std::string diagram;       // the built-in picture, e.g. "diagrams/rectangle.jpg"
+    std::string button;        // the main window's button picture, e.g. "buttons/rectangle.bmp"
     Frame dataFrame;           // "Dati": the dimension fields
     Frame transformFrame;      // "Traslazione e Rotazione": Dx, Dy, theta
     std::vector<InputField> inputs;    // in reading and tab order

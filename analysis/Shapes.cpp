@@ -3,8 +3,8 @@
 namespace baricor {
 
 const std::vector<const ShapeUnit*>& AllShapes() {
-    static const std::vector<const ShapeUnit*> shapes = {&Trave1(), &Trave2(), &Trave3(), &Trave4(),
-                                                         &Trave5(), &Trave6(), &Trave7(), &Trave8()};
+    static const std::vector<const ShapeUnit*> shapes = {&RectangleSection(), &CircleSection(), &RectangularTubeSection(), &RingSection(),
+                                                         &LSection(), &TSection(), &DoubleTSection(), &CSection()};
     return shapes;
 }
 

@@ -7,14 +7,14 @@
 
 namespace baricor {
 
-const ShapeUnit& Trave1();  // rectangle
-const ShapeUnit& Trave2();  // circle
-const ShapeUnit& Trave3();  // rectangular tube
-const ShapeUnit& Trave4();  // ring
-const ShapeUnit& Trave5();  // L
-const ShapeUnit& Trave6();  // T
-const ShapeUnit& Trave7();  // double T
-const ShapeUnit& Trave8();  // C
+const ShapeUnit& RectangleSection();  // rectangle
+const ShapeUnit& CircleSection();  // circle
+const ShapeUnit& RectangularTubeSection();  // rectangular tube
+const ShapeUnit& RingSection();  // ring
+const ShapeUnit& LSection();  // L
+const ShapeUnit& TSection();  // T
+const ShapeUnit& DoubleTSection();  // double T
+const ShapeUnit& CSection();  // C
 
 // Every shape that has its unit, in window order.
 const std::vector<const ShapeUnit*>& AllShapes();

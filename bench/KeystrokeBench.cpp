@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "Fonts.h"
-#include "Module1.h"
+#include "OpenWindows.h"
 #include "SectionWindow.h"
 #include "Shapes.h"
 #include "Stats.h"
@@ -90,9 +90,9 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle("Fusion");
-    Module1::InitResources();
+    OpenWindows::InitResources();
     QApplication::setFont(DefaultFont());
-    Module1::ShowMainWindow();
+    OpenWindows::ShowMainWindow();
 
     const int keystrokes = argc > 1 ? std::atoi(argv[1]) : 10000;
     std::vector<int> shapes;
@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
     std::printf("%d keystrokes per window on the %s platform\n", keystrokes, qPrintable(QApplication::platformName()));
     Timings all;
     for (int number : shapes) {
-        SectionWindow* window = Module1::OpenSectionWindow(number);
+        SectionWindow* window = OpenWindows::OpenSectionWindow(number);
         if (!window) return 1;
         if (!QTest::qWaitForWindowExposed(window)) return 1;
         TypeInto(window, keystrokes, all);

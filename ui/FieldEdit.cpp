@@ -3,14 +3,14 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "Module1.h"
+#include "OpenWindows.h"
 
 FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) {}
 
 bool FieldEdit::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (QKeySequence(key->keyCombination()) == Module1::kEsciShortcut) {
+        if (QKeySequence(key->keyCombination()) == OpenWindows::kQuitShortcut) {
             // Not accepted: the key goes on to the shortcut.
             event->ignore();
             return true;

@@ -4,13 +4,13 @@
 #include <QPushButton>
 
 #include "Fonts.h"
-#include "Module1.h"
+#include "OpenWindows.h"
 #include "Twips.h"
 
-const MessageDefinition kErrore{
+const MessageDefinition kNotNumericMessage{
     "Errore", 3795, 2400, "Non puoi immettere caratteri che non siano numeri, né lasciare la casella vuota!",
     {240, 720, 3495, 855}, true, true};
-const MessageDefinition kErrore2{"Errore2", 3765, 2370, "Controllare i dati immessi!", {480, 960, 2775, 375}, false,
+const MessageDefinition kCheckDataMessage{"Errore2", 3765, 2370, "Controllare i dati immessi!", {480, 960, 2775, 375}, false,
                                  false};
 
 MessageWindow::MessageWindow(const MessageDefinition& d, QWidget* over) : QDialog(over) {
@@ -19,13 +19,13 @@ MessageWindow::MessageWindow(const MessageDefinition& d, QWidget* over) : QDialo
     setAccessibleName(windowTitle());
     setWindowModality(Qt::ApplicationModal);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    if (d.ownIcon) setWindowIcon(Module1::WrenchIcon());
+    if (d.ownIcon) setWindowIcon(OpenWindows::WrenchIcon());
     setFont(DefaultFont());
     setFixedSize(SizeFromTwips(d.clientWidth, d.clientHeight));
 
     auto* image = new QLabel(this);
     image->setObjectName("Image1");
-    image->setPixmap(Module1::WarningPicture());
+    image->setPixmap(OpenWindows::WarningPicture());
     image->setGeometry(FromTwips(1560, 120, 480, 480));
 
     auto* label = new QLabel(QString::fromUtf8(d.text), this);
@@ -54,5 +54,5 @@ void ShowMessage(const MessageDefinition& definition, QWidget* over) {
 
 }  // namespace
 
-void ShowErrore(QWidget* over) { ShowMessage(kErrore, over); }
-void ShowErrore2(QWidget* over) { ShowMessage(kErrore2, over); }
+void ShowNotNumericMessage(QWidget* over) { ShowMessage(kNotNumericMessage, over); }
+void ShowCheckDataMessage(QWidget* over) { ShowMessage(kCheckDataMessage, over); }

@@ -18,9 +18,9 @@ struct MessageDefinition {
 };
 
 // "Non puoi immettere caratteri ...": the changed field is not a number.
-extern const MessageDefinition kErrore;
+extern const MessageDefinition kNotNumericMessage;
 // "Controllare i dati immessi!": the data give a negative second moment.
-extern const MessageDefinition kErrore2;
+extern const MessageDefinition kCheckDataMessage;
 
 class MessageWindow : public QDialog {
     Q_OBJECT
@@ -29,5 +29,5 @@ public:
 };
 
 // Show the message modally over `over` and return once it is closed.
-void ShowErrore(QWidget* over);
-void ShowErrore2(QWidget* over);
+void ShowNotNumericMessage(QWidget* over);
+void ShowCheckDataMessage(QWidget* over);

@@ -8,7 +8,7 @@
 #include "FieldEdit.h"
 #include "Fonts.h"
 #include "MessageWindow.h"
-#include "Module1.h"
+#include "OpenWindows.h"
 #include "NumericText.h"
 #include "PictureBox.h"
 #include "Twips.h"
@@ -21,12 +21,12 @@ SectionWindow::SectionWindow(const baricor::ShapeUnit& shape, QWidget* parent) :
     setObjectName(QString::fromStdString(shape.window));
     setWindowTitle(QString::fromStdString(shape.caption));
     setAccessibleName(windowTitle());
-    setWindowIcon(Module1::WrenchIcon());
+    setWindowIcon(OpenWindows::WrenchIcon());
     setFont(DefaultFont());
     setFixedSize(SizeFromTwips(shape.clientWidth, shape.clientHeight));
     move(Px(shape.firstPosition.left), Px(shape.firstPosition.top));
     BuildControls();
-    Form_Load();
+    LoadDefaultResults();
 }
 
 QLabel* SectionWindow::AddLabel(QWidget* parent, const std::string& control, const std::string& text,
@@ -92,7 +92,7 @@ void SectionWindow::BuildControls() {
     auto* menuButton = new QPushButton("Menu", this);
     menuButton->setObjectName("Command2");
     menuButton->setGeometry(FromTwips(shape_.menuButton));
-    connect(menuButton, &QPushButton::clicked, this, [] { Module1::ShowMainWindow(); });
+    connect(menuButton, &QPushButton::clicked, this, [] { OpenWindows::ShowMainWindow(); });
     auto* closeButton = new QPushButton("Chiudi", this);
     closeButton->setObjectName("Command1");
     closeButton->setGeometry(FromTwips(shape_.closeButton));
@@ -113,13 +113,13 @@ void SectionWindow::BuildControls() {
     }
 }
 
-void SectionWindow::Form_Load() {
-    WriteResults(baricor::LoadResults(shape_, Module1::Separators().decimal, Module1::ResultFormat()));
+void SectionWindow::LoadDefaultResults() {
+    WriteResults(baricor::LoadResults(shape_, OpenWindows::Separators().decimal, OpenWindows::ResultFormat()));
 }
 
 void SectionWindow::InputChanged(FieldEdit* field) {
-    if (!baricor::IsNumericText(field->text().toStdString(), Module1::Separators())) {
-        ShowErrore(this);
+    if (!baricor::IsNumericText(field->text().toStdString(), OpenWindows::Separators())) {
+        ShowNotNumericMessage(this);
         return;
     }
     Recalculate();
@@ -129,9 +129,9 @@ void SectionWindow::Recalculate() {
     std::vector<std::string> texts;
     for (const FieldEdit* field : inputs_) texts.push_back(field->text().toStdString());
     const baricor::RecalcOutcome outcome =
-        baricor::Recalculate(shape_, texts, Module1::Separators().decimal, Module1::ResultFormat());
+        baricor::Recalculate(shape_, texts, OpenWindows::Separators().decimal, OpenWindows::ResultFormat());
     WriteResults(outcome);
-    if (outcome.showsErrore2) ShowErrore2(this);
+    if (outcome.showsErrore2) ShowCheckDataMessage(this);
 }
 
 void SectionWindow::WriteResults(const baricor::RecalcOutcome& outcome) {

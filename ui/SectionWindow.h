@@ -28,7 +28,7 @@ public:
     void ShowTransformPicture();
 
 private:
-    void Form_Load();
+    void LoadDefaultResults();
     void BuildControls();
     QLabel* AddLabel(QWidget* parent, const std::string& control, const std::string& text,
                      const baricor::TwipRect& rect, const QFont& font);

@@ -1,11 +1,11 @@
 // Baricor: geometric properties of beam cross-sections.
 #include <QApplication>
 
-#include "Module1.h"
+#include "OpenWindows.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    Module1::PrepareApplication();
-    Module1::ShowMainWindow();
+    OpenWindows::PrepareApplication();
+    OpenWindows::ShowMainWindow();
     return app.exec();
 }

@@ -13,10 +13,10 @@ std::vector<PictureFile> catalogue() {
     for (const Section &s : sections()) {
         const QString nn = QStringLiteral("%1").arg(s.number, 2, 10, QLatin1Char('0'));
         const QImage diagram = sectionDiagram(s);
-        files.push_back({"diagrams/trave" + nn + "." + s.diagramFormat, s.diagramFormat, diagram});
+        files.push_back({"diagrams/" + s.name + "." + s.diagramFormat, s.diagramFormat, diagram});
         files.push_back({"Immagini/trave" + nn + "A.jpg", "jpg", diagram});
         files.push_back({"Immagini/trave" + nn + "B.jpg", "jpg", axesPicture(s)});
-        files.push_back({"buttons/trave" + nn + ".bmp", "bmp", buttonPicture(s)});
+        files.push_back({"buttons/" + s.name + ".bmp", "bmp", buttonPicture(s)});
     }
     for (int size : {16, 32, 48, 64, 128, 256})
         files.push_back({QStringLiteral("icons/wrench-%1.png").arg(size), "png", wrenchIcon(size)});

@@ -10,7 +10,7 @@
 namespace pictures {
 
 struct PictureFile {
-    QString path;       // "diagrams/trave01.jpg"
+    QString path;       // "diagrams/rectangle.jpg"
     QByteArray format;  // "jpg", "bmp" or "png"
     QImage image;
 };

@@ -102,6 +102,7 @@ std::vector<Section> makeSections() {
     {  // rectangle a x b
         Section s;
         s.number = 1;
+        s.name = "rectangle";
         s.diagramSize = {135, 168};
         s.diagramFormat = "jpg";
         s.buttonSize = {41, 58};
@@ -113,6 +114,7 @@ std::vector<Section> makeSections() {
     {  // solid circle of diameter d
         Section s;
         s.number = 2;
+        s.name = "circle";
         s.diagramSize = {150, 161};
         s.diagramFormat = "jpg";
         s.buttonSize = {50, 50};
@@ -124,6 +126,7 @@ std::vector<Section> makeSections() {
     {  // rectangular tube: walls t1 at top and bottom, t2 at the sides
         Section s;
         s.number = 3;
+        s.name = "rectangular-tube";
         s.diagramSize = {136, 160};
         s.diagramFormat = "jpg";
         s.buttonSize = {44, 62};
@@ -136,6 +139,7 @@ std::vector<Section> makeSections() {
     {  // ring: outer diameter d1, hole d2
         Section s;
         s.number = 4;
+        s.name = "ring";
         s.diagramSize = {146, 163};
         s.diagramFormat = "jpg";
         s.buttonSize = {50, 50};
@@ -147,6 +151,7 @@ std::vector<Section> makeSections() {
     {  // L: leg t1 along the bottom, leg t2 up the left side
         Section s;
         s.number = 5;
+        s.name = "l-section";
         s.diagramSize = {155, 182};
         s.diagramFormat = "jpg";
         s.buttonSize = {44, 62};
@@ -164,6 +169,7 @@ std::vector<Section> makeSections() {
     {  // T: flange a x t1 at the bottom, web t2 up to the top
         Section s;
         s.number = 6;
+        s.name = "t-section";
         s.diagramSize = {165, 175};
         s.diagramFormat = "jpg";
         s.buttonSize = {46, 62};
@@ -181,6 +187,7 @@ std::vector<Section> makeSections() {
     {  // double T: flanges a x t1, web t2
         Section s;
         s.number = 7;
+        s.name = "double-t-section";
         s.diagramSize = {147, 194};
         s.diagramFormat = "jpg";
         s.buttonSize = {44, 62};
@@ -197,6 +204,7 @@ std::vector<Section> makeSections() {
     {  // C: web t2 on the left, flanges t1 reaching right
         Section s;
         s.number = 8;
+        s.name = "c-section";
         s.diagramSize = {131, 189};
         s.diagramFormat = "bmp";
         s.buttonSize = {44, 62};

@@ -46,7 +46,8 @@ struct Dimension {
 };
 
 struct Section {
-    int number = 0;                 // the NN of traveNN
+    int number = 0;                 // the NN of Immagini/traveNNA.jpg
+    QString name;                   // "l-section": names the built-in diagram and button
     QSize diagramSize;              // also the size of pictures A and B
     QByteArray diagramFormat;       // "jpg" or "bmp"
     QSize buttonSize;

@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <QTest>
 
-#include "Module1.h"
+#include "OpenWindows.h"
 #include "SectionWindow.h"
 #include "UiTestSupport.h"
 
@@ -23,12 +23,12 @@ private slots:
         // The locale need not be installed on the machine: the regional settings
         // are read from the environment, not from the C library.
         QCOMPARE(QLocale::system().name(), QString("it_IT"));
-        QCOMPARE(QString::fromStdString(Module1::Separators().decimal), QString(","));
-        QCOMPARE(QString::fromStdString(Module1::Separators().group), QString("."));
+        QCOMPARE(QString::fromStdString(OpenWindows::Separators().decimal), QString(","));
+        QCOMPARE(QString::fromStdString(OpenWindows::Separators().group), QString("."));
     }
 
     void loadResultsUseTheDecimalComma() {
-        SectionWindow* w = Module1::OpenSectionWindow(1);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
         QCOMPARE(ResultTexts(w, kRectangleResults),
                  QStringList({"0,000E+00", "0,000E+00", "2,813E+07", "1,250E+07", "0,000E+00", "1,500E+04"}));
     }
@@ -47,7 +47,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, area);
         QFETCH(QString, jx);
-        SectionWindow* w = Module1::OpenSectionWindow(1);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
         ModalAnswerer answerer;
         TypeInto(Field(w, "Text1"), typed);
         QCOMPARE(Field(w, "Text1")->text(), typed);

@@ -7,16 +7,16 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "Form1.h"
-#include "Info.h"
-#include "Module1.h"
+#include "MainWindow.h"
+#include "AboutWindow.h"
+#include "OpenWindows.h"
 #include "SectionWindow.h"
 #include "Shapes.h"
 #include "UiTestSupport.h"
 
 namespace {
 
-QAction* Entry(const char* name) { return Module1::MainWindow()->findChild<QAction*>(name); }
+QAction* Entry(const char* name) { return OpenWindows::MainWindowIfOpen()->findChild<QAction*>(name); }
 
 QStringList CheckedDigits() {
     QStringList checked;
@@ -39,16 +39,16 @@ class MainWindowTest : public QObject {
 private slots:
     void init() {
         StartProgram();
-        Module1::SetSeparators({".", ","});
+        OpenWindows::SetSeparators({".", ","});
     }
     void cleanup() { CloseEverything(); }
 
     void startsWithFourDigitsAndItsMenus() {
-        Form1* form = Module1::MainWindow();
+        MainWindow* form = OpenWindows::MainWindowIfOpen();
         QCOMPARE(form->windowTitle(), QString("Baricor v1.0.0"));
         QCOMPARE(form->centralWidget()->size(), QSize(392, 207));
         QCOMPARE(CheckedDigits(), QStringList({"4"}));
-        QCOMPARE(Module1::ResultFormat(), std::string("0.000E+00"));
+        QCOMPARE(OpenWindows::ResultFormat(), std::string("0.000E+00"));
         QStringList titles;
         for (QAction* menu : form->menuBar()->actions()) titles << menu->text();
         QCOMPARE(titles, QStringList({"&File", "&Visualizza", "&Help"}));
@@ -60,24 +60,24 @@ private slots:
 
     void buttonsOpenTheirShapes() {
         for (int n = 1; n <= 8; ++n) {
-            auto* button = Module1::MainWindow()->findChild<QToolButton*>(QString("Command%1").arg(n));
+            auto* button = OpenWindows::MainWindowIfOpen()->findChild<QToolButton*>(QString("Command%1").arg(n));
             QCOMPARE(button->text(), QString("Trave%1").arg(n));
             const baricor::ShapeUnit* shape = baricor::ShapeByNumber(n);
             QCOMPARE(button->isEnabled(), shape != nullptr);
             if (!shape) continue;
             button->click();
-            SectionWindow* w = Module1::SectionWindowIfOpen(n);
+            SectionWindow* w = OpenWindows::SectionWindowIfOpen(n);
             QVERIFY(w);
             QCOMPARE(w->windowTitle().toStdString(), shape->caption);
             button->click();
-            QCOMPARE(Module1::SectionWindowIfOpen(n), w);
+            QCOMPARE(OpenWindows::SectionWindowIfOpen(n), w);
         }
     }
 
     void digitsShowAtTheNextRecalculationOrLoad() {
         Entry("mnuSei")->trigger();
         QCOMPARE(CheckedDigits(), QStringList({"6"}));
-        SectionWindow* w = Module1::OpenSectionWindow(1);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
         QCOMPARE(Field(w, "Text5")->text(), QString("2.81250E+07"));
         Entry("mnuDue")->trigger();
         QCOMPARE(CheckedDigits(), QStringList({"2"}));
@@ -90,32 +90,32 @@ private slots:
 
     void chiudiTuttoClosesOnlySectionWindows() {
         Entry("mnuChiudi")->trigger();  // nothing open: nothing happens
-        QVERIFY(Module1::MainWindow()->isVisible());
-        Module1::OpenSectionWindow(1);
-        Info* info = Module1::ShowInfo();
+        QVERIFY(OpenWindows::MainWindowIfOpen()->isVisible());
+        OpenWindows::OpenSectionWindow(1);
+        AboutWindow* info = OpenWindows::ShowAboutWindow();
         Entry("mnuChiudi")->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!Module1::SectionWindowIfOpen(1));
+        QVERIFY(!OpenWindows::SectionWindowIfOpen(1));
         QVERIFY(info->isVisible());
-        QVERIFY(Module1::MainWindow()->isVisible());
+        QVERIFY(OpenWindows::MainWindowIfOpen()->isVisible());
     }
 
     void menuBringsBackAFreshMainWindow() {
         Entry("mnuSei")->trigger();
-        SectionWindow* w = Module1::OpenSectionWindow(1);
-        Module1::MainWindow()->close();
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
+        OpenWindows::MainWindowIfOpen()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!Module1::MainWindow());
+        QVERIFY(!OpenWindows::MainWindowIfOpen());
         QVERIFY(w->isVisible());  // the program goes on with its other window
         w->findChild<QPushButton*>("Command2")->click();  // "Menu"
-        QVERIFY(Module1::MainWindow());
-        QVERIFY(Module1::MainWindow()->isVisible());
+        QVERIFY(OpenWindows::MainWindowIfOpen());
+        QVERIFY(OpenWindows::MainWindowIfOpen()->isVisible());
         QCOMPARE(CheckedDigits(), QStringList({"4"}));
-        QCOMPARE(Module1::ResultFormat(), std::string("0.000E+00"));
+        QCOMPARE(OpenWindows::ResultFormat(), std::string("0.000E+00"));
     }
 
     void ctrlEEndsTheProgramWhileAFieldHasTheFocus() {
-        SectionWindow* w = Module1::OpenSectionWindow(1);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
         QVERIFY(QTest::qWaitForWindowExposed(w));
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));  // the shortcut goes to the active window's focus
@@ -126,8 +126,8 @@ private slots:
         QTest::keyClick(field, Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(esci.count(), 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!Module1::MainWindow());
-        QVERIFY(!Module1::SectionWindowIfOpen(1));
+        QVERIFY(!OpenWindows::MainWindowIfOpen());
+        QVERIFY(!OpenWindows::SectionWindowIfOpen(1));
     }
 
     void infoIsModelessAndOpenOnce() {
@@ -135,7 +135,7 @@ private slots:
         Entry("mnuInfo")->trigger();
         QCOMPARE(VisibleWindowsNamed("Info"), 1);
         QVERIFY(!QApplication::activeModalWidget());
-        Info* info = Module1::ShowInfo();
+        AboutWindow* info = OpenWindows::ShowAboutWindow();
         QCOMPARE(info->windowTitle(), QString("Informazioni su \"Baricor\""));
     }
 

@@ -26,9 +26,9 @@
 #include <random>
 #include <set>
 
-#include "Form1.h"
-#include "Info.h"
-#include "Module1.h"
+#include "MainWindow.h"
+#include "AboutWindow.h"
+#include "OpenWindows.h"
 #include "ResultFormat.h"
 #include "ResultGrammar.h"
 #include "SectionWindow.h"
@@ -83,7 +83,7 @@ class Monkey {
 public:
     explicit Monkey(quint64 seed) : rng_(seed) {
         decimal_ = seed % 2 ? "," : ".";
-        Module1::SetSeparators(seed % 2 ? baricor::RegionalSeparators{",", "."} : baricor::RegionalSeparators{".", ","});
+        OpenWindows::SetSeparators(seed % 2 ? baricor::RegionalSeparators{",", "."} : baricor::RegionalSeparators{".", ","});
         pattern_ = std::string(baricor::kDefaultResultFormat);
     }
 
@@ -113,7 +113,7 @@ private:
     template <typename T>
     const T& Pick(const std::vector<T>& items) { return items[Uniform(0, int(items.size()) - 1)]; }
 
-    std::vector<int> OpenWindows() const {
+    std::vector<int> OpenSectionNumbers() const {
         std::vector<int> open;
         for (const auto& [number, model] : windows_) open.push_back(number);
         return open;
@@ -184,11 +184,11 @@ private:
     }
 
     // ---- acting ----------------------------------------------------------
-    SectionWindow* Window(int number) { return Module1::SectionWindowIfOpen(number); }
+    SectionWindow* Window(int number) { return OpenWindows::SectionWindowIfOpen(number); }
 
     QString Act() {
-        const std::vector<int> open = OpenWindows();
-        const bool form = Module1::MainWindow() != nullptr;
+        const std::vector<int> open = OpenSectionNumbers();
+        const bool form = OpenWindows::MainWindowIfOpen() != nullptr;
         // Weighted choice among what a user can reach right now.
         std::vector<std::pair<int, std::function<QString()>>> choices;
         if (!open.empty()) {
@@ -215,7 +215,7 @@ private:
             // The main window may go while a section window can bring it back.
             if (!open.empty()) choices.push_back({1, [&] { return CloseMain(); }});
         }
-        if (Info* info = InfoWindow())
+        if (AboutWindow* info = InfoWindow())
             choices.push_back({1, [&, info] { return Do("Info: OK", [info] { info->findChild<QPushButton*>("Command1")->click(); }); }});
 
         if (choices.empty()) return QString();
@@ -362,7 +362,7 @@ private:
 
     QString PressMenu(int number) {
         return Do(QString("Trave%1: Menu").arg(number), [&] {
-            if (!Module1::MainWindow()) NewPattern(std::string(baricor::kDefaultResultFormat));  // Form1 loads anew
+            if (!OpenWindows::MainWindowIfOpen()) NewPattern(std::string(baricor::kDefaultResultFormat));  // MainWindow loads anew
             Window(number)->findChild<QPushButton*>("Command2")->click();
         });
     }
@@ -379,7 +379,7 @@ private:
                 windows_[number] = model;
                 touched_ = number;  // its results are written now
             }
-            Module1::MainWindow()->findChild<QToolButton*>(QString("Command%1").arg(number))->click();
+            OpenWindows::MainWindowIfOpen()->findChild<QToolButton*>(QString("Command%1").arg(number))->click();
         });
     }
 
@@ -387,19 +387,19 @@ private:
         const DigitEntry& entry = kDigitEntries[Uniform(0, 4)];
         return Do(QString("Form1: %1").arg(entry.action), [&] {
             NewPattern(std::string(entry.pattern));
-            Module1::MainWindow()->findChild<QAction*>(entry.action)->trigger();
+            OpenWindows::MainWindowIfOpen()->findChild<QAction*>(entry.action)->trigger();
         });
     }
 
     QString Trigger(const char* name) {
         return Do(QString("Form1: %1").arg(name), [&] {
             if (QString(name) == "mnuChiudi") windows_.clear();
-            Module1::MainWindow()->findChild<QAction*>(name)->trigger();
+            OpenWindows::MainWindowIfOpen()->findChild<QAction*>(name)->trigger();
         });
     }
 
     QString CloseMain() {
-        return Do("Form1: close box", [] { Module1::MainWindow()->close(); });
+        return Do("Form1: close box", [] { OpenWindows::MainWindowIfOpen()->close(); });
     }
 
     void NewPattern(const std::string& pattern) {
@@ -407,9 +407,9 @@ private:
         for (auto& [number, model] : windows_) model.patterns.insert(pattern);
     }
 
-    static Info* InfoWindow() {
+    static AboutWindow* InfoWindow() {
         for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* info = qobject_cast<Info*>(top); info && info->isVisible()) return info;
+            if (auto* info = qobject_cast<AboutWindow*>(top); info && info->isVisible()) return info;
         return nullptr;
     }
 
@@ -442,10 +442,10 @@ private:
         }
 
         // The digits: one pattern, the one chosen last, and its check mark.
-        if (Module1::ResultFormat() != pattern_)
+        if (OpenWindows::ResultFormat() != pattern_)
             return QString("ResultFormat is %1, the user chose %2")
-                .arg(QString::fromStdString(Module1::ResultFormat()), QString::fromStdString(pattern_));
-        if (Form1* form = Module1::MainWindow()) {
+                .arg(QString::fromStdString(OpenWindows::ResultFormat()), QString::fromStdString(pattern_));
+        if (MainWindow* form = OpenWindows::MainWindowIfOpen()) {
             for (const DigitEntry& entry : kDigitEntries)
                 if (form->findChild<QAction*>(entry.action)->isChecked() != (entry.pattern == pattern_))
                     return QString("the check mark of %1 disagrees with %2").arg(entry.action, QString::fromStdString(pattern_));

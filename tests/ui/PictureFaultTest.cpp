@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "Module1.h"
+#include "OpenWindows.h"
 #include "PictureBox.h"
 #include "SectionWindow.h"
 #include "UiTestSupport.h"
@@ -136,7 +136,7 @@ class PictureFaultTest : public QObject {
 private slots:
     void init() {
         StartProgram();
-        Module1::SetSeparators({".", ","});
+        OpenWindows::SetSeparators({".", ","});
         previous_ = QDir::currentPath();
     }
     void cleanup() {
@@ -157,7 +157,7 @@ private slots:
         QVERIFY(QDir::setCurrent(folder.path()));
         const long memoryBefore = PeakMemoryKb();
 
-        SectionWindow* w = Module1::OpenSectionWindow(1);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
         auto* picture = w->findChild<PictureBox*>("Picture1");
         QTest::mouseClick(Field(w, "Text1"), Qt::LeftButton);
         if (!kFaults[fault].mayShowPart || picture->size() != QSize(44, 34))
@@ -189,7 +189,7 @@ private slots:
         largest = QImage();
         QVERIFY(QDir::setCurrent(folder.path()));
 
-        SectionWindow* w = Module1::OpenSectionWindow(1);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
         QTest::mouseClick(Field(w, "Text1"), Qt::LeftButton);
         QCOMPARE(w->findChild<PictureBox*>("Picture1")->size(), QSize(4100, 4100));
     }

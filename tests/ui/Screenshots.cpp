@@ -5,11 +5,11 @@
 #include <QTest>
 #include <QWidget>
 
-#include "Form1.h"
-#include "Guida.h"
-#include "Info.h"
+#include "MainWindow.h"
+#include "HelpWindow.h"
+#include "AboutWindow.h"
 #include "MessageWindow.h"
-#include "Module1.h"
+#include "OpenWindows.h"
 #include "SectionWindow.h"
 
 namespace {
@@ -25,22 +25,22 @@ void Save(QWidget* window, const QDir& folder, const QString& name) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    Module1::PrepareApplication();
+    OpenWindows::PrepareApplication();
     const QDir folder(argc > 1 ? argv[1] : "docs/screenshots");
     QDir().mkpath(folder.path());
 
-    Save(Module1::ShowMainWindow(), folder, "Form1");
+    Save(OpenWindows::ShowMainWindow(), folder, "Form1");
     for (int n = 1; n <= 8; ++n) {
-        if (SectionWindow* window = Module1::OpenSectionWindow(n)) Save(window, folder, window->objectName());
+        if (SectionWindow* window = OpenWindows::OpenSectionWindow(n)) Save(window, folder, window->objectName());
     }
-    MessageWindow errore(kErrore, nullptr);
+    MessageWindow errore(kNotNumericMessage, nullptr);
     errore.setWindowModality(Qt::NonModal);
     Save(&errore, folder, "Errore");
-    MessageWindow errore2(kErrore2, nullptr);
+    MessageWindow errore2(kCheckDataMessage, nullptr);
     errore2.setWindowModality(Qt::NonModal);
     Save(&errore2, folder, "Errore2");
-    Save(Module1::ShowInfo(), folder, "Info");
-    Guida guida;
+    Save(OpenWindows::ShowAboutWindow(), folder, "Info");
+    HelpWindow guida;
     guida.setWindowModality(Qt::NonModal);
     Save(&guida, folder, "Guida");
     return 0;

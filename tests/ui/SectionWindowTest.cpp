@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "Module1.h"
+#include "OpenWindows.h"
 #include "PictureBox.h"
 #include "Recalculate.h"
 #include "SectionWindow.h"
@@ -23,12 +23,12 @@ class SectionWindowTest : public QObject {
 private slots:
     void init() {
         StartProgram();
-        Module1::SetSeparators({".", ","});
+        OpenWindows::SetSeparators({".", ","});
     }
     void cleanup() { CloseEverything(); }
 
     void opensWithTheLoadResults() {
-        SectionWindow* w = Module1::OpenSectionWindow(1);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
         QCOMPARE(w->windowTitle(), QString("Trave1 - Rettangolare"));
         QCOMPARE(ResultTexts(w, kRectangleResults),
                  QStringList({"0.000E+00", "0.000E+00", "2.813E+07", "1.250E+07", "0.000E+00", "1.500E+04"}));
@@ -38,7 +38,7 @@ private slots:
 
     void everyShapeLoadsWhatItsDefaultsRecalculateTo() {
         for (const baricor::ShapeUnit* shape : baricor::AllShapes()) {
-            SectionWindow* w = Module1::OpenSectionWindow(shape->number);
+            SectionWindow* w = OpenWindows::OpenSectionWindow(shape->number);
             QVERIFY(w);
             const baricor::RecalcOutcome loaded = baricor::LoadResults(*shape, ".", "0.000E+00");
             for (size_t i = 0; i < shape->results.size(); ++i) {
@@ -89,7 +89,7 @@ private slots:
             return static_cast<QLineEdit*>(nullptr);
         };
 
-        SectionWindow* w = Module1::OpenSectionWindow(shape);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(shape);
         ModalAnswerer answerer;
         QList<QStringList> shownWithMessage;
         answerer.onShow = [&](QWidget*) { shownWithMessage << ResultTexts(w, resultNames); };
@@ -102,7 +102,7 @@ private slots:
             answerer.answered.clear();
             CloseEverything();
             StartProgram();
-            w = Module1::OpenSectionWindow(shape);
+            w = OpenWindows::OpenSectionWindow(shape);
         }
         for (int i = 0; i < undefined.size(); i += 2) PasteInto(fieldLabelled(w, undefined[i]), undefined[i + 1]);
         QCOMPARE(ResultTexts(w, resultNames), QStringList(QVector<QString>(resultNames.size())));
@@ -110,7 +110,7 @@ private slots:
     }
 
     void typingRecalculatesAtEveryKeystroke() {
-        SectionWindow* w = Module1::OpenSectionWindow(1);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
         ModalAnswerer answerer;
         QLineEdit* a = Field(w, "Text1");
         a->setFocus();
@@ -131,7 +131,7 @@ private slots:
     }
 
     void eachBadEditShowsErroreAndKeepsResults() {
-        SectionWindow* w = Module1::OpenSectionWindow(1);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
         ModalAnswerer answerer;
         QLineEdit* b = Field(w, "Text2");
         b->setFocus();
@@ -145,7 +145,7 @@ private slots:
     }
 
     void anEmptiedOtherFieldReadsAsZero() {
-        SectionWindow* w = Module1::OpenSectionWindow(1);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
         ModalAnswerer answerer;
         TypeInto(Field(w, "Text9"), "");  // Dx emptied: Errore, nothing recalculated
         QTest::keyClick(Field(w, "Text9"), Qt::Key_Backspace);
@@ -155,7 +155,7 @@ private slots:
     }
 
     void noResultBlanksEveryResultWithoutMessage() {
-        SectionWindow* w = Module1::OpenSectionWindow(1);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
         ModalAnswerer answerer;
         TypeInto(Field(w, "Text1"), "0");
         QCOMPARE(ResultTexts(w, kRectangleResults), QStringList({"", "", "", "", "", ""}));
@@ -165,7 +165,7 @@ private slots:
     }
 
     void resultFieldsAreLockedButSelectable() {
-        SectionWindow* w = Module1::OpenSectionWindow(1);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
         QLineEdit* jx = Field(w, "Text5");
         QVERIFY(jx->isReadOnly());
         jx->setFocus();
@@ -176,8 +176,8 @@ private slots:
     }
 
     void italianUsersTypeADecimalComma() {
-        Module1::SetSeparators({",", "."});
-        SectionWindow* w = Module1::OpenSectionWindow(1);
+        OpenWindows::SetSeparators({",", "."});
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
         QCOMPARE(Field(w, "Text8")->text(), QString("1,500E+04"));
         ModalAnswerer answerer;
         TypeInto(Field(w, "Text1"), "1,5");
@@ -195,7 +195,7 @@ private slots:
         const QString previous = QDir::currentPath();
         QDir::setCurrent(folder.path());
 
-        SectionWindow* w = Module1::OpenSectionWindow(1);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
         auto* picture = w->findChild<PictureBox*>("Picture1");
         QCOMPARE(picture->size(), QSize(139, 172));  // the built-in diagram and its border
         Field(w, "Text9")->setFocus();  // keyboard focus alone changes nothing
@@ -214,10 +214,10 @@ private slots:
     }
 
     void reopeningKeepsTheWindowAndItsTexts() {
-        SectionWindow* first = Module1::OpenSectionWindow(1);
+        SectionWindow* first = OpenWindows::OpenSectionWindow(1);
         ModalAnswerer answerer;
         TypeInto(Field(first, "Text1"), "80");
-        SectionWindow* second = Module1::OpenSectionWindow(1);
+        SectionWindow* second = OpenWindows::OpenSectionWindow(1);
         QCOMPARE(second, first);
         QCOMPARE(Field(second, "Text1")->text(), QString("80"));
         int count = 0;
@@ -227,7 +227,7 @@ private slots:
         first->findChild<QPushButton*>("Command1")->click();  // "Chiudi"
         CloseEverything();
         StartProgram();
-        SectionWindow* fresh = Module1::OpenSectionWindow(1);
+        SectionWindow* fresh = OpenWindows::OpenSectionWindow(1);
         QCOMPARE(Field(fresh, "Text1")->text(), QString("100"));
     }
 };

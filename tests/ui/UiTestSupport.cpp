@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QTest>
 
-#include "Module1.h"
+#include "OpenWindows.h"
 
 ModalAnswerer::ModalAnswerer() {
     timer_.setInterval(5);
@@ -24,10 +24,10 @@ ModalAnswerer::ModalAnswerer() {
 void StartProgram() {
     static bool started = false;
     if (!started) {
-        Module1::PrepareApplication();
+        OpenWindows::PrepareApplication();
         started = true;
     }
-    Module1::ShowMainWindow();
+    OpenWindows::ShowMainWindow();
 }
 
 void CloseEverything() {

@@ -9,15 +9,15 @@
 class QAction;
 class QToolButton;
 
-class Form1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    Form1();
+    MainWindow();
 
     void ClearDigitChecks();
 
 private:
-    void Form_Load();
+    void ResetDigits();
     void BuildButtons();
     void BuildMenus();
     void ChooseDigits(QAction* entry, const char* pattern);

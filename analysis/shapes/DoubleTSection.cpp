@@ -25,7 +25,7 @@ SectionProperties DoubleTFormulas(const Dimensions& d) {
     return p;
 }
 
-ShapeUnit MakeTrave7() {
+ShapeUnit MakeDoubleTSection() {
     ShapeUnit s;
     s.number = 7;
     s.window = "Trave7";
@@ -34,7 +34,8 @@ ShapeUnit MakeTrave7() {
     s.clientHeight = 4830;
     s.firstPosition = {4845, 4935, 0, 0};
     s.picture = {120, 120, 2265, 2970};
-    s.diagram = "diagrams/trave07.jpg";
+    s.diagram = "diagrams/double-t-section.jpg";
+    s.button = "buttons/double-t-section.bmp";
     s.dataFrame = DataFrame({120, 3120, 1935, 1695});
     s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});
 
@@ -68,8 +69,8 @@ ShapeUnit MakeTrave7() {
 
 }  // namespace
 
-const ShapeUnit& Trave7() {
-    static const ShapeUnit shape = MakeTrave7();
+const ShapeUnit& DoubleTSection() {
+    static const ShapeUnit shape = MakeDoubleTSection();
     return shape;
 }
 

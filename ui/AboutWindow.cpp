@@ -1,10 +1,10 @@
-#include "Info.h"
+#include "AboutWindow.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 #include "Fonts.h"
-#include "Module1.h"
+#include "OpenWindows.h"
 #include "Twips.h"
 
 namespace {
@@ -24,13 +24,13 @@ struct InfoLine {
 
 }  // namespace
 
-Info::Info(QWidget* parent) : QDialog(parent) {
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName("Info");
     setWindowTitle("Informazioni su \"Baricor\"");
     setAccessibleName(windowTitle());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowIcon(Module1::WrenchIcon());
+    setWindowIcon(OpenWindows::WrenchIcon());
     setFont(DefaultFont());
     setFixedSize(SizeFromTwips(4710, 3345));
     QPalette background = palette();
@@ -40,7 +40,7 @@ Info::Info(QWidget* parent) : QDialog(parent) {
 
     auto* image = new QLabel(this);
     image->setObjectName("Image1");
-    image->setPixmap(Module1::WrenchIcon().pixmap(32, 32));
+    image->setPixmap(OpenWindows::WrenchIcon().pixmap(32, 32));
     image->setGeometry(FromTwips(120, 240, 480, 480));
 
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;

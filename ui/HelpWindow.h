@@ -3,11 +3,11 @@
 
 #include <QDialog>
 
-class Guida : public QDialog {
+class HelpWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit Guida(QWidget* parent = nullptr);
+    explicit HelpWindow(QWidget* parent = nullptr);
 };
 
 // Shows a fresh Guida modally over `over`; returns once it is closed.
-void ShowGuida(QWidget* over);
+void ShowHelpWindow(QWidget* over);

@@ -18,7 +18,7 @@ SectionProperties RectangleFormulas(const Dimensions& d) {
     return p;
 }
 
-ShapeUnit MakeTrave1() {
+ShapeUnit MakeRectangleSection() {
     ShapeUnit s;
     s.number = 1;
     s.window = "Trave1";
@@ -27,7 +27,8 @@ ShapeUnit MakeTrave1() {
     s.clientHeight = 4830;
     s.firstPosition = {4845, 1935, 0, 0};
     s.picture = {240, 360, 2085, 2580};
-    s.diagram = "diagrams/trave01.jpg";
+    s.diagram = "diagrams/rectangle.jpg";
+    s.button = "buttons/rectangle.bmp";
     s.dataFrame = DataFrame({240, 3120, 1935, 1335});
     s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});
 
@@ -57,8 +58,8 @@ ShapeUnit MakeTrave1() {
 
 }  // namespace
 
-const ShapeUnit& Trave1() {
-    static const ShapeUnit shape = MakeTrave1();
+const ShapeUnit& RectangleSection() {
+    static const ShapeUnit shape = MakeRectangleSection();
     return shape;
 }
 

@@ -15,7 +15,7 @@ const Texts kRectangle = {{"A", "1.500E+04"}, {"Jx", "2.813E+07"}, {"Jy", "1.250
                           {"Jxy", "0.000E+00"}, {"xG", "50.00"},    {"yG", "75.00"}};
 
 INSTANTIATE_TEST_SUITE_P(
-    Trave5, ShapeFigures,
+    LSection, ShapeFigures,
     ::testing::Values(
         L("defaults", {},
           {{"Sx", "0.000E+00"}, {"Sy", "0.000E+00"}, {"Jx", "1.201E+07"}, {"Jy", "4.199E+06"}, {"Jxy", "-3.906E+06"},

@@ -23,7 +23,7 @@ SectionProperties RingFormulas(const Dimensions& d) {
     return p;
 }
 
-ShapeUnit MakeTrave4() {
+ShapeUnit MakeRingSection() {
     ShapeUnit s;
     s.number = 4;
     s.window = "Trave4";
@@ -32,7 +32,8 @@ ShapeUnit MakeTrave4() {
     s.clientHeight = 4830;
     s.firstPosition = {4845, 3435, 0, 0};
     s.picture = {240, 360, 2250, 2505};
-    s.diagram = "diagrams/trave04.jpg";
+    s.diagram = "diagrams/ring.jpg";
+    s.button = "buttons/ring.bmp";
     s.dataFrame = DataFrame({360, 3120, 2055, 1215});
     s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});
 
@@ -62,8 +63,8 @@ ShapeUnit MakeTrave4() {
 
 }  // namespace
 
-const ShapeUnit& Trave4() {
-    static const ShapeUnit shape = MakeTrave4();
+const ShapeUnit& RingSection() {
+    static const ShapeUnit shape = MakeRingSection();
     return shape;
 }
 

@@ -1,4 +1,4 @@
-#include "Form1.h"
+#include "MainWindow.h"
 
 #include <QAction>
 #include <QLayout>
@@ -7,8 +7,8 @@
 #include <QToolButton>
 
 #include "Fonts.h"
-#include "Guida.h"
-#include "Module1.h"
+#include "HelpWindow.h"
+#include "OpenWindows.h"
 #include "ResultFormat.h"
 #include "Shapes.h"
 #include "Twips.h"
@@ -36,12 +36,12 @@ const QColor kActiveBorder(212, 208, 200);
 
 }  // namespace
 
-Form1::Form1() {
+MainWindow::MainWindow() {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName("Form1");
     setWindowTitle("Baricor v1.0.0");
     setAccessibleName(windowTitle());
-    setWindowIcon(Module1::WrenchIcon());
+    setWindowIcon(OpenWindows::WrenchIcon());
     setFont(DefaultFont());
     move(Px(4845), Px(2040));
 
@@ -57,17 +57,17 @@ Form1::Form1() {
     BuildButtons();
     BuildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    Form_Load();
+    ResetDigits();
 }
 
-void Form1::BuildButtons() {
+void MainWindow::BuildButtons() {
     QWidget* previous = nullptr;
     for (int n = 1; n <= 8; ++n) {
         auto* button = new QToolButton(centralWidget());
         button->setObjectName(QString("Command%1").arg(n));
         button->setText(QString("Trave%1").arg(n));
         button->setAccessibleName(button->text());
-        button->setIcon(QIcon(QString(":/buttons/trave%1.bmp").arg(n, 2, 10, QChar('0'))));
+        button->setIcon(QIcon(":/" + QString::fromStdString(baricor::ShapeByNumber(n)->button)));
         button->setIconSize(QSize(52, 63));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setFocusPolicy(Qt::StrongFocus);
@@ -78,21 +78,21 @@ void Form1::BuildButtons() {
         button->setGeometry(FromTwips(kButtonPlaces[n - 1][0], kButtonPlaces[n - 1][1], 1215, 1215));
         // A shape opens once its unit exists.
         button->setEnabled(baricor::ShapeByNumber(n) != nullptr);
-        connect(button, &QToolButton::clicked, this, [n] { Module1::OpenSectionWindow(n); });
+        connect(button, &QToolButton::clicked, this, [n] { OpenWindows::OpenSectionWindow(n); });
         if (previous) setTabOrder(previous, button);
         previous = button;
     }
 }
 
-void Form1::BuildMenus() {
+void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("mnuFile");
     QAction* esci = file->addAction("Esci");
     esci->setObjectName("mnuEsci");
-    esci->setShortcut(Module1::kEsciShortcut);
+    esci->setShortcut(OpenWindows::kQuitShortcut);
     // Ends the program from whichever window has the focus.
     esci->setShortcutContext(Qt::ApplicationShortcut);
-    connect(esci, &QAction::triggered, this, [] { Module1::EndProgram(); });
+    connect(esci, &QAction::triggered, this, [] { OpenWindows::EndProgram(); });
 
     QMenu* view = menuBar()->addMenu("&Visualizza");
     view->setObjectName("mnuVisualizza");
@@ -109,31 +109,31 @@ void Form1::BuildMenus() {
     view->addSeparator()->setObjectName("mnulinea2");
     QAction* closeAll = view->addAction("Chiudi Tutto");
     closeAll->setObjectName("mnuChiudi");
-    connect(closeAll, &QAction::triggered, this, [] { Module1::CloseAllSectionWindows(); });
+    connect(closeAll, &QAction::triggered, this, [] { OpenWindows::CloseAllSectionWindows(); });
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
     QAction* info = help->addAction("Info");
     info->setObjectName("mnuInfo");
-    connect(info, &QAction::triggered, this, [] { Module1::ShowInfo(); });
+    connect(info, &QAction::triggered, this, [] { OpenWindows::ShowAboutWindow(); });
     help->addSeparator()->setObjectName("mnulinea1");
     QAction* guida = help->addAction("Guida");
     guida->setObjectName("mnuGuida");
-    connect(guida, &QAction::triggered, this, [this] { ShowGuida(this); });
+    connect(guida, &QAction::triggered, this, [this] { ShowHelpWindow(this); });
 }
 
-void Form1::Form_Load() {
-    Module1::SetResultFormat(std::string(baricor::kDefaultResultFormat));
+void MainWindow::ResetDigits() {
+    OpenWindows::SetResultFormat(std::string(baricor::kDefaultResultFormat));
     ClearDigitChecks();
     findChild<QAction*>("mnuQuattro")->setChecked(true);
 }
 
-void Form1::ClearDigitChecks() {
+void MainWindow::ClearDigitChecks() {
     for (QAction* entry : digitEntries_) entry->setChecked(false);
 }
 
-void Form1::ChooseDigits(QAction* entry, const char* pattern) {
+void MainWindow::ChooseDigits(QAction* entry, const char* pattern) {
     ClearDigitChecks();
     entry->setChecked(true);
-    Module1::SetResultFormat(pattern);
+    OpenWindows::SetResultFormat(pattern);
 }

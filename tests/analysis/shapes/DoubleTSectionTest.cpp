@@ -13,7 +13,7 @@ ShapeFigure DoubleT(std::string name, Texts inputs, Texts expected, bool errore2
 const Texts kRectangle = {{"A", "1.500E+04"}, {"Jx", "2.813E+07"}, {"Jy", "1.250E+07"}};
 
 INSTANTIATE_TEST_SUITE_P(
-    Trave7, ShapeFigures,
+    DoubleTSection, ShapeFigures,
     ::testing::Values(
         DoubleT("defaults", {},
                 {{"Sx", "0.000E+00"}, {"Sy", "0.000E+00"}, {"Jx", "1.981E+07"}, {"Jy", "3.477E+06"},

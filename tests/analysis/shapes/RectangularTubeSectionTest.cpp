@@ -11,7 +11,7 @@ ShapeFigure Tube(std::string name, Texts inputs, Texts expected, bool errore2 = 
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Trave3, ShapeFigures,
+    RectangularTubeSection, ShapeFigures,
     ::testing::Values(
         // Jx0 is exactly 23125000; the display rounds the halfway 2.3125 up.
         Tube("defaults", {},

@@ -3,8 +3,8 @@
 
 #include <QDialog>
 
-class Info : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit Info(QWidget* parent = nullptr);
+    explicit AboutWindow(QWidget* parent = nullptr);
 };

@@ -30,7 +30,7 @@ SectionProperties TFormulas(const Dimensions& d) {
     return p;
 }
 
-ShapeUnit MakeTrave6() {
+ShapeUnit MakeTSection() {
     ShapeUnit s;
     s.number = 6;
     s.window = "Trave6";
@@ -39,7 +39,8 @@ ShapeUnit MakeTrave6() {
     s.clientHeight = 4830;
     s.firstPosition = {4845, 4440, 0, 0};
     s.picture = {120, 120, 2535, 2685};
-    s.diagram = "diagrams/trave06.jpg";
+    s.diagram = "diagrams/t-section.jpg";
+    s.button = "buttons/t-section.bmp";
     s.dataFrame = DataFrame({120, 2880, 1935, 1815});
     s.transformFrame = TransformFrame({3240, 2640, 2415, 1575});
 
@@ -74,8 +75,8 @@ ShapeUnit MakeTrave6() {
 
 }  // namespace
 
-const ShapeUnit& Trave6() {
-    static const ShapeUnit shape = MakeTrave6();
+const ShapeUnit& TSection() {
+    static const ShapeUnit shape = MakeTSection();
     return shape;
 }
 

@@ -14,7 +14,7 @@ const Texts kRectangle = {
     {"A", "1.500E+04"}, {"Jx", "2.813E+07"}, {"Jy", "1.250E+07"}, {"Jxy", "0.000E+00"}, {"yG", "75.00"}};
 
 INSTANTIATE_TEST_SUITE_P(
-    Trave6, ShapeFigures,
+    TSection, ShapeFigures,
     ::testing::Values(
         // A, yG and Jx are those of the default L: the same area at the same heights.
         T("defaults", {},

@@ -20,7 +20,7 @@ SectionProperties CircleFormulas(const Dimensions& dims) {
     return p;
 }
 
-ShapeUnit MakeTrave2() {
+ShapeUnit MakeCircleSection() {
     ShapeUnit s;
     s.number = 2;
     s.window = "Trave2";
@@ -29,7 +29,8 @@ ShapeUnit MakeTrave2() {
     s.clientHeight = 4800;
     s.firstPosition = {4845, 2430, 0, 0};
     s.picture = {240, 360, 2310, 2475};
-    s.diagram = "diagrams/trave02.jpg";
+    s.diagram = "diagrams/circle.jpg";
+    s.button = "buttons/circle.bmp";
     s.dataFrame = DataFrame({240, 3600, 2055, 855});
     s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});
 
@@ -58,8 +59,8 @@ ShapeUnit MakeTrave2() {
 
 }  // namespace
 
-const ShapeUnit& Trave2() {
-    static const ShapeUnit shape = MakeTrave2();
+const ShapeUnit& CircleSection() {
+    static const ShapeUnit shape = MakeCircleSection();
     return shape;
 }
 

@@ -36,7 +36,7 @@ SectionProperties CFormulas(const Dimensions& d) {
     return p;
 }
 
-ShapeUnit MakeTrave8() {
+ShapeUnit MakeCSection() {
     ShapeUnit s;
     s.number = 8;
     s.window = "Trave8";
@@ -45,7 +45,8 @@ ShapeUnit MakeTrave8() {
     s.clientHeight = 4830;
     s.firstPosition = {4845, 5430, 0, 0};
     s.picture = {120, 120, 2025, 2895};
-    s.diagram = "diagrams/trave08.bmp";
+    s.diagram = "diagrams/c-section.bmp";
+    s.button = "buttons/c-section.bmp";
     s.dataFrame = DataFrame({120, 3120, 1935, 1695});
     s.transformFrame = TransformFrame({3360, 2640, 2175, 1575});
 
@@ -80,8 +81,8 @@ ShapeUnit MakeTrave8() {
 
 }  // namespace
 
-const ShapeUnit& Trave8() {
-    static const ShapeUnit shape = MakeTrave8();
+const ShapeUnit& CSection() {
+    static const ShapeUnit shape = MakeCSection();
     return shape;
 }
 

@@ -1,4 +1,4 @@
-#include "Module1.h"
+#include "OpenWindows.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -6,15 +6,15 @@
 #include <array>
 
 #include "Fonts.h"
-#include "Form1.h"
-#include "Info.h"
+#include "MainWindow.h"
+#include "AboutWindow.h"
 #include "ResultFormat.h"
 #include "SectionWindow.h"
 #include "Shapes.h"
 
 static void InitPictureResources() { Q_INIT_RESOURCE(pictures); }
 
-namespace Module1 {
+namespace OpenWindows {
 namespace {
 
 std::string& CurrentFormat() {
@@ -27,8 +27,8 @@ baricor::RegionalSeparators& CurrentSeparators() {
     return separators;
 }
 
-QPointer<Form1>& MainWindowSlot() {
-    static QPointer<Form1> window;
+QPointer<MainWindow>& MainWindowSlot() {
+    static QPointer<MainWindow> window;
     return window;
 }
 
@@ -37,8 +37,8 @@ std::array<QPointer<SectionWindow>, 9>& SectionSlots() {
     return windows;
 }
 
-QPointer<Info>& InfoSlot() {
-    static QPointer<Info> window;
+QPointer<AboutWindow>& AboutWindowSlot() {
+    static QPointer<AboutWindow> window;
     return window;
 }
 
@@ -81,14 +81,14 @@ QIcon WrenchIcon() {
 
 QPixmap WarningPicture() { return QPixmap(":/icons/warning-32.png"); }
 
-Form1* ShowMainWindow() {
-    QPointer<Form1>& slot = MainWindowSlot();
-    if (!slot) slot = new Form1();
+MainWindow* ShowMainWindow() {
+    QPointer<MainWindow>& slot = MainWindowSlot();
+    if (!slot) slot = new MainWindow();
     BringToFront(slot);
     return slot;
 }
 
-Form1* MainWindow() { return MainWindowSlot(); }
+MainWindow* MainWindowIfOpen() { return MainWindowSlot(); }
 
 SectionWindow* OpenSectionWindow(int number) {
     const baricor::ShapeUnit* shape = baricor::ShapeByNumber(number);
@@ -110,18 +110,18 @@ void CloseAllSectionWindows() {
     }
 }
 
-Info* ShowInfo() {
-    QPointer<Info>& slot = InfoSlot();
-    if (!slot) slot = new Info();
+AboutWindow* ShowAboutWindow() {
+    QPointer<AboutWindow>& slot = AboutWindowSlot();
+    if (!slot) slot = new AboutWindow();
     BringToFront(slot);
     return slot;
 }
 
 void EndProgram() {
     CloseAllSectionWindows();
-    if (Info* info = InfoSlot()) info->close();
-    if (Form1* form = MainWindowSlot()) form->close();
+    if (AboutWindow* info = AboutWindowSlot()) info->close();
+    if (MainWindow* form = MainWindowSlot()) form->close();
     QCoreApplication::quit();
 }
 
-}  // namespace Module1
+}  // namespace OpenWindows

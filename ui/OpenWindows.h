@@ -10,15 +10,15 @@
 
 #include "NumericText.h"
 
-class Form1;
+class MainWindow;
 class SectionWindow;
-class Info;
+class AboutWindow;
 
-namespace Module1 {
+namespace OpenWindows {
 
-inline const QKeySequence kEsciShortcut = QKeySequence(Qt::CTRL | Qt::Key_E);
+inline const QKeySequence kQuitShortcut = QKeySequence(Qt::CTRL | Qt::Key_E);
 
-// The program-wide display pattern of the section results; only Form1 writes it.
+// The program-wide display pattern of the section results; only the main window writes it.
 const std::string& ResultFormat();
 void SetResultFormat(const std::string& pattern);
 
@@ -37,9 +37,9 @@ void PrepareApplication();
 QIcon WrenchIcon();
 QPixmap WarningPicture();
 
-// Form1: shown, loaded first if it is not (which resets the digits to 4).
-Form1* ShowMainWindow();
-Form1* MainWindow();
+// MainWindow: shown, loaded first if it is not (which resets the digits to 4).
+MainWindow* ShowMainWindow();
+MainWindow* MainWindowIfOpen();
 
 // TraveN: loaded if it is not, then shown and brought to the front.
 SectionWindow* OpenSectionWindow(int number);
@@ -48,9 +48,9 @@ SectionWindow* SectionWindowIfOpen(int number);
 void CloseAllSectionWindows();
 
 // The about window, one at a time.
-Info* ShowInfo();
+AboutWindow* ShowAboutWindow();
 
 // "Esci": every window closes and the event loop ends.
 void EndProgram();
 
-}  // namespace Module1
+}  // namespace OpenWindows

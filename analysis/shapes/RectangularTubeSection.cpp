@@ -23,7 +23,7 @@ SectionProperties TubeFormulas(const Dimensions& d) {
     return p;
 }
 
-ShapeUnit MakeTrave3() {
+ShapeUnit MakeRectangularTubeSection() {
     ShapeUnit s;
     s.number = 3;
     s.window = "Trave3";
@@ -32,7 +32,8 @@ ShapeUnit MakeTrave3() {
     s.clientHeight = 4830;
     s.firstPosition = {4845, 2940, 0, 0};
     s.picture = {240, 240, 2100, 2460};
-    s.diagram = "diagrams/trave03.jpg";
+    s.diagram = "diagrams/rectangular-tube.jpg";
+    s.button = "buttons/rectangular-tube.bmp";
     s.dataFrame = DataFrame({360, 2880, 1935, 1815});
     s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});
 
@@ -66,8 +67,8 @@ ShapeUnit MakeTrave3() {
 
 }  // namespace
 
-const ShapeUnit& Trave3() {
-    static const ShapeUnit shape = MakeTrave3();
+const ShapeUnit& RectangularTubeSection() {
+    static const ShapeUnit shape = MakeRectangularTubeSection();
     return shape;
 }
 

@@ -14,7 +14,7 @@ ShapeFigure C(std::string name, Texts inputs, Texts expected, bool errore2 = fal
 const Texts kRectangle = {{"A", "1.500E+04"}, {"xG", "50.00"}, {"Jx", "2.813E+07"}, {"Jy", "1.250E+07"}};
 
 INSTANTIATE_TEST_SUITE_P(
-    Trave8, ShapeFigures,
+    CSection, ShapeFigures,
     ::testing::Values(
         C("defaults", {},
           {{"Sx", "0.000E+00"}, {"Sy", "0.000E+00"}, {"Jx", "1.981E+07"}, {"Jy", "5.768E+06"}, {"Jxy", "0.000E+00"},

@@ -12,7 +12,7 @@ ShapeFigure Ring(std::string name, Texts inputs, Texts expected, bool errore2 = 
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Trave4, ShapeFigures,
+    RingSection, ShapeFigures,
     ::testing::Values(
         Ring("defaults", {},
              {{"Sx", "0.000E+00"}, {"Sy", "0.000E+00"}, {"Jx", "2.898E+06"}, {"Jy", "2.898E+06"}, {"Jxy", "0.000E+00"},

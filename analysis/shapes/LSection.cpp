@@ -38,7 +38,7 @@ SectionProperties LFormulas(const Dimensions& d) {
     return p;
 }
 
-ShapeUnit MakeTrave5() {
+ShapeUnit MakeLSection() {
     ShapeUnit s;
     s.number = 5;
     s.window = "Trave5";
@@ -47,7 +47,8 @@ ShapeUnit MakeTrave5() {
     s.clientHeight = 4830;
     s.firstPosition = {4845, 3930, 0, 0};
     s.picture = {120, 120, 2385, 2790};
-    s.diagram = "diagrams/trave05.jpg";
+    s.diagram = "diagrams/l-section.jpg";
+    s.button = "buttons/l-section.bmp";
     s.dataFrame = DataFrame({120, 3000, 1935, 1815});
     s.transformFrame = TransformFrame({3240, 2640, 2415, 1575});
 
@@ -83,8 +84,8 @@ ShapeUnit MakeTrave5() {
 
 }  // namespace
 
-const ShapeUnit& Trave5() {
-    static const ShapeUnit shape = MakeTrave5();
+const ShapeUnit& LSection() {
+    static const ShapeUnit shape = MakeLSection();
     return shape;
 }
 

@@ -12,7 +12,7 @@ ShapeFigure Rect(std::string name, Texts inputs, Texts expected, std::string pat
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Trave1, ShapeFigures,
+    RectangleSection, ShapeFigures,
     ::testing::Values(
         Rect("defaults", {},
              {{"Sx", "0.000E+00"}, {"Sy", "0.000E+00"}, {"Jx", "2.813E+07"}, {"Jy", "1.250E+07"}, {"Jxy", "0.000E+00"},

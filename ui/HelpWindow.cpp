@@ -1,20 +1,20 @@
-#include "Guida.h"
+#include "HelpWindow.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "Fonts.h"
-#include "Module1.h"
+#include "OpenWindows.h"
 #include "Twips.h"
 
-Guida::Guida(QWidget* parent) : QDialog(parent) {
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     setObjectName("Guida");
     setWindowTitle("Guida in Linea");
     setAccessibleName(windowTitle());
     setWindowModality(Qt::ApplicationModal);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowIcon(Module1::WrenchIcon());
+    setWindowIcon(OpenWindows::WrenchIcon());
     setFont(DefaultFont());
     setFixedSize(SizeFromTwips(4755, 3015));
 
@@ -37,8 +37,8 @@ Guida::Guida(QWidget* parent) : QDialog(parent) {
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void ShowGuida(QWidget* over) {
-    auto* window = new Guida(over);
+void ShowHelpWindow(QWidget* over) {
+    auto* window = new HelpWindow(over);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->exec();
 }

@@ -11,7 +11,7 @@ ShapeFigure Circle(std::string name, Texts inputs, Texts expected, std::string p
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Trave2, ShapeFigures,
+    CircleSection, ShapeFigures,
     ::testing::Values(
         Circle("defaults", {},
                {{"Sx", "0.000E+00"}, {"Sy", "0.000E+00"}, {"Jx", "4.909E+06"}, {"Jy", "4.909E+06"},
