@@ -1,6 +1,7 @@
 #include "SectionTable.h"
 
 #include <cstdio>
+#include <string>
 
 namespace baricor {
 namespace {
@@ -47,23 +48,30 @@ const char* QuantityUnit(Quantity quantity) {
 
 }  // namespace
 
-InputField DimensionRow(const DimensionColumns& c, int top, const char* label, const char* labelControl,
-                        const char* control, const char* unitControl, const char* defaultText) {
+namespace {
+
+InputField DimensionRow(const DimensionColumns& c, const DimensionRowNames& n) {
     InputField field;
-    field.row = {control,
-                 label,
-                 labelControl,
+    field.row = {n.control,
+                 n.label,
+                 n.labelControl,
                  "[mm]",
-                 unitControl,
-                 {c.labelLeft, top, c.labelWidth, 255},
-                 {c.fieldLeft, top, c.fieldWidth, 285},
-                 {c.unitLeft, top, c.unitWidth, 255}};
-    field.defaultText = defaultText;
+                 n.unitControl,
+                 {c.labelLeft, n.top, c.labelWidth, 255},
+                 {c.fieldLeft, n.top, c.fieldWidth, 285},
+                 {c.unitLeft, n.top, c.unitWidth, 255}};
+    field.defaultText = n.defaultText;
     field.role = InputRole::Dimension;
     return field;
 }
 
-std::vector<InputField> TransformRows(const ControlNames& dx, const ControlNames& dy, const ControlNames& theta) {
+}  // namespace
+
+std::vector<InputField> InputRows(const DimensionColumns& columns, std::initializer_list<DimensionRowNames> dimensions,
+                                  const TransformNames& transform) {
+    std::vector<InputField> fields;
+    for (const DimensionRowNames& names : dimensions) fields.push_back(DimensionRow(columns, names));
+
     struct TransformRow {
         const ControlNames& names;
         const char* label;
@@ -72,10 +80,9 @@ std::vector<InputField> TransformRows(const ControlNames& dx, const ControlNames
         int unitHeight;
         InputRole role;
     };
-    const TransformRow rows[] = {{dx, "Dx", "[mm]", 360, 255, InputRole::Dx},
-                            {dy, "Dy", "[mm]", 720, 255, InputRole::Dy},
-                            {theta, "θ", "[deg]", 1080, 375, InputRole::Theta}};
-    std::vector<InputField> fields;
+    const TransformRow rows[] = {{transform.dx, "Dx", "[mm]", 360, 255, InputRole::Dx},
+                                 {transform.dy, "Dy", "[mm]", 720, 255, InputRole::Dy},
+                                 {transform.theta, "θ", "[deg]", 1080, 375, InputRole::Theta}};
     for (const TransformRow& r : rows) {
         InputField field;
         field.row = {r.names.field,          r.label,
@@ -137,5 +144,25 @@ std::string TransformPicturePath(const ShapeUnit& shape) {
 
 Frame DataFrame(TwipRect rect) { return {"Frame1", "Dati", rect}; }
 Frame TransformFrame(TwipRect rect) { return {"Frame2", "Traslazione e Rotazione", rect}; }
+
+ShapeUnit SectionWindowFrame(int number, const char* captionShape, const char* pictureName, const char* diagramFormat) {
+    // The stored positions: one column, cascading down the screen.
+    static const int kFirstTops[] = {1935, 2430, 2940, 3435, 3930, 4440, 4935, 5430};
+    ShapeUnit s;
+    s.number = number;
+    s.window = "Trave" + std::to_string(number);
+    s.caption = s.window + " - " + captionShape;
+    s.clientWidth = 5955;
+    s.clientHeight = 4830;
+    s.firstPosition = {4845, kFirstTops[number - 1], 0, 0};
+    s.diagram = std::string("diagrams/") + pictureName + "." + diagramFormat;
+    s.button = std::string("buttons/") + pictureName + ".bmp";
+    return s;
+}
+
+void PlaceButtons(ShapeUnit& shape, int menuLeft, int closeLeft) {
+    shape.menuButton = {menuLeft, 4320, 1215, 375};
+    shape.closeButton = {closeLeft, 4320, 1215, 375};
+}
 
 }  // namespace baricor

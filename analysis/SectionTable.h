@@ -3,6 +3,7 @@
 // describes: the rows of a window differ only in names, tops and a few columns.
 
 #include <array>
+#include <initializer_list>
 
 #include "Section.h"
 
@@ -16,17 +17,36 @@ struct DimensionColumns {
     int unitLeft, unitWidth;
 };
 
-InputField DimensionRow(const DimensionColumns& columns, int top, const char* label, const char* labelControl,
-                        const char* control, const char* unitControl, const char* defaultText);
+// One dimension row: its top, name label text, control names and default text.
+struct DimensionRowNames {
+    int top;
+    const char* label;
+    const char* labelControl;
+    const char* control;
+    const char* unitControl;
+    const char* defaultText;
+};
 
-// Dx, Dy and theta inside "Traslazione e Rotazione": the same places in every
-// window, only the control names differ. Each argument is {label, field, unit}.
+// The names of a row's three controls: {label, field, unit}.
 struct ControlNames {
     const char* label;
     const char* field;
     const char* unit;
 };
-std::vector<InputField> TransformRows(const ControlNames& dx, const ControlNames& dy, const ControlNames& theta);
+
+// Dx, Dy and theta inside "Traslazione e Rotazione": the same places in every
+// window, only the control names differ.
+struct TransformNames {
+    ControlNames dx, dy, theta;
+};
+// The names of every window with four dimensions (tube, L, T, double T, C).
+inline constexpr TransformNames kTransformNamesAfterFourDimensions = {
+    {"Label25", "Text11", "Label26"}, {"Label23", "Text12", "Label24"}, {"Label22", "Text13", "Label21"}};
+
+// Every input field of a window, in reading and tab order: the dimension rows
+// inside "Dati", then Dx, Dy and theta.
+std::vector<InputField> InputRows(const DimensionColumns& columns, std::initializer_list<DimensionRowNames> dimensions,
+                                  const TransformNames& transform);
 
 // The result column on the right: name label 615 x 375, field 1575 x 285, unit
 // label 615 x 255, with rows Sx, Sy, Jx, Jy, Jxy, A at tops given per window.
@@ -47,8 +67,14 @@ ResultField CentroidRow(Quantity quantity, const char* labelControl, TwipRect la
 Frame DataFrame(TwipRect rect);
 Frame TransformFrame(TwipRect rect);
 
-// "Menu" and "Chiudi" side by side at the bottom right, "Menu" first.
-inline constexpr int kButtonWidth = 1215;
-inline constexpr int kButtonHeight = 375;
+// What a window takes from its number alone: its name "TraveN" and caption
+// "TraveN - " + `captionShape`, the common client area, where it first opens,
+// and its built-in diagram and button picture, named `pictureName`.
+ShapeUnit SectionWindowFrame(int number, const char* captionShape, const char* pictureName,
+                             const char* diagramFormat = "jpg");
+
+// "Menu" and "Chiudi" side by side at the bottom right, "Menu" first; only
+// their left edges differ between windows.
+void PlaceButtons(ShapeUnit& shape, int menuLeft, int closeLeft);
 
 }  // namespace baricor

@@ -37,27 +37,17 @@ SectionProperties CFormulas(const Dimensions& d) {
 }
 
 ShapeUnit MakeCSection() {
-    ShapeUnit s;
-    s.number = 8;
-    s.window = "Trave8";
-    s.caption = "Trave8 - a C";
-    s.clientWidth = 5955;
-    s.clientHeight = 4830;
-    s.firstPosition = {4845, 5430, 0, 0};
+    ShapeUnit s = SectionWindowFrame(8, "a C", "c-section", "bmp");
     s.picture = {120, 120, 2025, 2895};
-    s.diagram = "diagrams/c-section.bmp";
-    s.button = "buttons/c-section.bmp";
     s.dataFrame = DataFrame({120, 3120, 1935, 1695});
     s.transformFrame = TransformFrame({3360, 2640, 2175, 1575});
 
-    const DimensionColumns dims{120, 255, 480, 735, 1320, 375};
-    s.inputs = {DimensionRow(dims, 240, "a", "Label1", "Text1", "Label15", "100"),
-                DimensionRow(dims, 600, "b", "Label2", "Text2", "Label6", "150"),
-                DimensionRow(dims, 960, "t1", "Label3", "Text3", "Label7", "20"),
-                DimensionRow(dims, 1320, "t2", "Label4", "Text4", "Label10", "25")};
-    for (const InputField& f : TransformRows({"Label25", "Text11", "Label26"}, {"Label23", "Text12", "Label24"},
-                                             {"Label22", "Text13", "Label21"}))
-        s.inputs.push_back(f);
+    s.inputs = InputRows({120, 255, 480, 735, 1320, 375},
+                         {{240, "a", "Label1", "Text1", "Label15", "100"},
+                          {600, "b", "Label2", "Text2", "Label6", "150"},
+                          {960, "t1", "Label3", "Text3", "Label7", "20"},
+                          {1320, "t2", "Label4", "Text4", "Label10", "25"}},
+                         kTransformNamesAfterFourDimensions);
 
     const ResultColumns col{2880, 3480, 5160};
     s.results = SectionResultRows(col, 120,
@@ -69,8 +59,7 @@ ShapeUnit MakeCSection() {
                                     {"Label12", "Text10", "Label13"}}});
     s.results.push_back(CentroidRow(Quantity::xG, "Label28", {2160, 3360, 375, 255}, "Text14", {2520, 3360, 615, 285}));
 
-    s.menuButton = {3120, 4320, kButtonWidth, kButtonHeight};
-    s.closeButton = {4560, 4320, kButtonWidth, kButtonHeight};
+    PlaceButtons(s, 3120, 4560);
     s.loadDimensions = {100, 150, 20, 25};
     // Only the signs of the centroidal moments are checked: a negative or
     // out-of-range xG passes without a message.

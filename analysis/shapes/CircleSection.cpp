@@ -21,24 +21,16 @@ SectionProperties CircleFormulas(const Dimensions& dims) {
 }
 
 ShapeUnit MakeCircleSection() {
-    ShapeUnit s;
-    s.number = 2;
-    s.window = "Trave2";
-    s.caption = "Trave2 - Circolare";
+    ShapeUnit s = SectionWindowFrame(2, "Circolare", "circle");
     s.clientWidth = 5925;
     s.clientHeight = 4800;
-    s.firstPosition = {4845, 2430, 0, 0};
     s.picture = {240, 360, 2310, 2475};
-    s.diagram = "diagrams/circle.jpg";
-    s.button = "buttons/circle.bmp";
     s.dataFrame = DataFrame({240, 3600, 2055, 855});
     s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});
 
-    const DimensionColumns dims{240, 375, 600, 735, 1440, 375};
-    s.inputs = {DimensionRow(dims, 360, "d", "Label1", "Text1", "Label6", "100")};
-    for (const InputField& f : TransformRows({"Label18", "Text8", "Label17"}, {"Label20", "Text9", "Label19"},
-                                             {"Label22", "Text10", "Label21"}))
-        s.inputs.push_back(f);
+    s.inputs =
+        InputRows({240, 375, 600, 735, 1440, 375}, {{360, "d", "Label1", "Text1", "Label6", "100"}},
+                  {{"Label18", "Text8", "Label17"}, {"Label20", "Text9", "Label19"}, {"Label22", "Text10", "Label21"}});
 
     const ResultColumns col{2760, 3360, 5040};
     s.results = SectionResultRows(col, 120,
@@ -49,8 +41,7 @@ ShapeUnit MakeCircleSection() {
                                     {"Label5", "Text6", "Label10"},
                                     {"Label11", "Text7", "Label12"}}});
 
-    s.menuButton = {2880, 4320, kButtonWidth, kButtonHeight};
-    s.closeButton = {4320, 4320, kButtonWidth, kButtonHeight};
+    PlaceButtons(s, 2880, 4320);
     s.loadDimensions = {100};
     s.hasValidityTest = false;  // only even powers of d: no data give a negative moment
     s.formulas = CircleFormulas;

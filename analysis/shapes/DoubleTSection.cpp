@@ -26,27 +26,17 @@ SectionProperties DoubleTFormulas(const Dimensions& d) {
 }
 
 ShapeUnit MakeDoubleTSection() {
-    ShapeUnit s;
-    s.number = 7;
-    s.window = "Trave7";
-    s.caption = "Trave7 - doppio T";
-    s.clientWidth = 5955;
-    s.clientHeight = 4830;
-    s.firstPosition = {4845, 4935, 0, 0};
+    ShapeUnit s = SectionWindowFrame(7, "doppio T", "double-t-section");
     s.picture = {120, 120, 2265, 2970};
-    s.diagram = "diagrams/double-t-section.jpg";
-    s.button = "buttons/double-t-section.bmp";
     s.dataFrame = DataFrame({120, 3120, 1935, 1695});
     s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});
 
-    const DimensionColumns dims{120, 255, 480, 735, 1320, 375};
-    s.inputs = {DimensionRow(dims, 240, "a", "Label1", "Text1", "Label15", "100"),
-                DimensionRow(dims, 600, "b", "Label2", "Text2", "Label6", "150"),
-                DimensionRow(dims, 960, "t1", "Label3", "Text3", "Label7", "20"),
-                DimensionRow(dims, 1320, "t2", "Label4", "Text4", "Label10", "25")};
-    for (const InputField& f : TransformRows({"Label25", "Text11", "Label26"}, {"Label23", "Text12", "Label24"},
-                                             {"Label22", "Text13", "Label21"}))
-        s.inputs.push_back(f);
+    s.inputs = InputRows({120, 255, 480, 735, 1320, 375},
+                         {{240, "a", "Label1", "Text1", "Label15", "100"},
+                          {600, "b", "Label2", "Text2", "Label6", "150"},
+                          {960, "t1", "Label3", "Text3", "Label7", "20"},
+                          {1320, "t2", "Label4", "Text4", "Label10", "25"}},
+                         kTransformNamesAfterFourDimensions);
 
     const ResultColumns col{2520, 3120, 4800};
     s.results = SectionResultRows(col, 120,
@@ -57,8 +47,7 @@ ShapeUnit MakeDoubleTSection() {
                                     {"Label11", "Text9", "Label8"},
                                     {"Label12", "Text10", "Label13"}}});
 
-    s.menuButton = {2880, 4320, kButtonWidth, kButtonHeight};
-    s.closeButton = {4320, 4320, kButtonWidth, kButtonHeight};
+    PlaceButtons(s, 2880, 4320);
     s.loadDimensions = {100, 150, 20, 25};
     // Only the signs of the centroidal moments are checked: flanges thicker
     // than half the height or a web wider than the flanges pass without a message.

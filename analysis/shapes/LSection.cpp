@@ -39,27 +39,17 @@ SectionProperties LFormulas(const Dimensions& d) {
 }
 
 ShapeUnit MakeLSection() {
-    ShapeUnit s;
-    s.number = 5;
-    s.window = "Trave5";
-    s.caption = "Trave5 - ad L";
-    s.clientWidth = 5955;
-    s.clientHeight = 4830;
-    s.firstPosition = {4845, 3930, 0, 0};
+    ShapeUnit s = SectionWindowFrame(5, "ad L", "l-section");
     s.picture = {120, 120, 2385, 2790};
-    s.diagram = "diagrams/l-section.jpg";
-    s.button = "buttons/l-section.bmp";
     s.dataFrame = DataFrame({120, 3000, 1935, 1815});
     s.transformFrame = TransformFrame({3240, 2640, 2415, 1575});
 
-    const DimensionColumns dims{120, 375, 480, 735, 1320, 495};
-    s.inputs = {DimensionRow(dims, 240, "a", "Label1", "Text1", "Label15", "100"),
-                DimensionRow(dims, 600, "b", "Label2", "Text2", "Label16", "150"),
-                DimensionRow(dims, 960, "t1", "Label3", "Text3", "Label17", "25"),
-                DimensionRow(dims, 1320, "t2", "Label4", "Text4", "Label18", "25")};
-    for (const InputField& f : TransformRows({"Label25", "Text11", "Label26"}, {"Label23", "Text12", "Label24"},
-                                             {"Label22", "Text13", "Label21"}))
-        s.inputs.push_back(f);
+    s.inputs = InputRows({120, 375, 480, 735, 1320, 495},
+                         {{240, "a", "Label1", "Text1", "Label15", "100"},
+                          {600, "b", "Label2", "Text2", "Label16", "150"},
+                          {960, "t1", "Label3", "Text3", "Label17", "25"},
+                          {1320, "t2", "Label4", "Text4", "Label18", "25"}},
+                         kTransformNamesAfterFourDimensions);
 
     const ResultColumns col{2880, 3480, 5160};
     s.results = SectionResultRows(col, 120,
@@ -72,8 +62,7 @@ ShapeUnit MakeLSection() {
     s.results.push_back(CentroidRow(Quantity::xG, "Label27", {2160, 3360, 375, 255}, "Text14", {2520, 3360, 615, 285}));
     s.results.push_back(CentroidRow(Quantity::yG, "Label28", {2160, 3840, 375, 255}, "Text15", {2520, 3840, 615, 285}));
 
-    s.menuButton = {3120, 4320, kButtonWidth, kButtonHeight};
-    s.closeButton = {4560, 4320, kButtonWidth, kButtonHeight};
+    PlaceButtons(s, 3120, 4560);
     s.loadDimensions = {100, 150, 25, 25};
     // Only the signs of the centroidal moments are checked: legs thicker than
     // the section is wide or high still give results without a message.

@@ -19,25 +19,15 @@ SectionProperties RectangleFormulas(const Dimensions& d) {
 }
 
 ShapeUnit MakeRectangleSection() {
-    ShapeUnit s;
-    s.number = 1;
-    s.window = "Trave1";
-    s.caption = "Trave1 - Rettangolare";
-    s.clientWidth = 5955;
-    s.clientHeight = 4830;
-    s.firstPosition = {4845, 1935, 0, 0};
+    ShapeUnit s = SectionWindowFrame(1, "Rettangolare", "rectangle");
     s.picture = {240, 360, 2085, 2580};
-    s.diagram = "diagrams/rectangle.jpg";
-    s.button = "buttons/rectangle.bmp";
     s.dataFrame = DataFrame({240, 3120, 1935, 1335});
     s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});
 
-    const DimensionColumns dims{120, 375, 480, 735, 1320, 375};
-    s.inputs = {DimensionRow(dims, 360, "a", "Label1", "Text1", "Label6", "100"),
-                DimensionRow(dims, 840, "b", "Label2", "Text2", "Label7", "150")};
-    for (const InputField& f : TransformRows({"Label18", "Text9", "Label17"}, {"Label20", "Text10", "Label19"},
-                                             {"Label22", "Text11", "Label21"}))
-        s.inputs.push_back(f);
+    s.inputs = InputRows(
+        {120, 375, 480, 735, 1320, 375},
+        {{360, "a", "Label1", "Text1", "Label6", "100"}, {840, "b", "Label2", "Text2", "Label7", "150"}},
+        {{"Label18", "Text9", "Label17"}, {"Label20", "Text10", "Label19"}, {"Label22", "Text11", "Label21"}});
 
     const ResultColumns col{2760, 3360, 5040};
     s.results = SectionResultRows(col, 120,
@@ -48,8 +38,7 @@ ShapeUnit MakeRectangleSection() {
                                     {"Label5", "Text7", "Label10"},
                                     {"Label11", "Text8", "Label12"}}});
 
-    s.menuButton = {2880, 4320, kButtonWidth, kButtonHeight};
-    s.closeButton = {4320, 4320, kButtonWidth, kButtonHeight};
+    PlaceButtons(s, 2880, 4320);
     s.loadDimensions = {100, 150};
     s.hasValidityTest = false;  // negative dimensions are accepted as they are
     s.formulas = RectangleFormulas;

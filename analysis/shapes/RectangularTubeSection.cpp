@@ -24,27 +24,17 @@ SectionProperties TubeFormulas(const Dimensions& d) {
 }
 
 ShapeUnit MakeRectangularTubeSection() {
-    ShapeUnit s;
-    s.number = 3;
-    s.window = "Trave3";
-    s.caption = "Trave3 - Tubolare";
-    s.clientWidth = 5955;
-    s.clientHeight = 4830;
-    s.firstPosition = {4845, 2940, 0, 0};
+    ShapeUnit s = SectionWindowFrame(3, "Tubolare", "rectangular-tube");
     s.picture = {240, 240, 2100, 2460};
-    s.diagram = "diagrams/rectangular-tube.jpg";
-    s.button = "buttons/rectangular-tube.bmp";
     s.dataFrame = DataFrame({360, 2880, 1935, 1815});
     s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});
 
-    const DimensionColumns dims{120, 255, 480, 735, 1320, 495};
-    s.inputs = {DimensionRow(dims, 240, "a", "Label1", "Text1", "Label8", "100"),
-                DimensionRow(dims, 600, "b", "Label2", "Text2", "Label9", "150"),
-                DimensionRow(dims, 960, "t1", "Label3", "Text3", "Label10", "25"),
-                DimensionRow(dims, 1320, "t2", "Label4", "Text4", "Label11", "20")};
-    for (const InputField& f : TransformRows({"Label25", "Text11", "Label26"}, {"Label23", "Text12", "Label24"},
-                                             {"Label22", "Text13", "Label21"}))
-        s.inputs.push_back(f);
+    s.inputs = InputRows({120, 255, 480, 735, 1320, 495},
+                         {{240, "a", "Label1", "Text1", "Label8", "100"},
+                          {600, "b", "Label2", "Text2", "Label9", "150"},
+                          {960, "t1", "Label3", "Text3", "Label10", "25"},
+                          {1320, "t2", "Label4", "Text4", "Label11", "20"}},
+                         kTransformNamesAfterFourDimensions);
 
     const ResultColumns col{2760, 3360, 5040};
     s.results = SectionResultRows(col, 240,
@@ -55,8 +45,7 @@ ShapeUnit MakeRectangularTubeSection() {
                                     {"Label18", "Text9", "Label6"},
                                     {"Label5", "Text10", "Label12"}}});
 
-    s.menuButton = {2880, 4320, kButtonWidth, kButtonHeight};
-    s.closeButton = {4320, 4320, kButtonWidth, kButtonHeight};
+    PlaceButtons(s, 2880, 4320);
     s.loadDimensions = {100, 150, 25, 20};
     // Only the signs of the centroidal moments are checked: walls thicker than
     // half a side still give results without a message.

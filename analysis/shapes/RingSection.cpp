@@ -24,25 +24,15 @@ SectionProperties RingFormulas(const Dimensions& d) {
 }
 
 ShapeUnit MakeRingSection() {
-    ShapeUnit s;
-    s.number = 4;
-    s.window = "Trave4";
-    s.caption = "Trave4 - ad Anello";
-    s.clientWidth = 5955;
-    s.clientHeight = 4830;
-    s.firstPosition = {4845, 3435, 0, 0};
+    ShapeUnit s = SectionWindowFrame(4, "ad Anello", "ring");
     s.picture = {240, 360, 2250, 2505};
-    s.diagram = "diagrams/ring.jpg";
-    s.button = "buttons/ring.bmp";
     s.dataFrame = DataFrame({360, 3120, 2055, 1215});
     s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});
 
-    const DimensionColumns dims{120, 495, 600, 735, 1440, 495};
-    s.inputs = {DimensionRow(dims, 360, "d1", "Label1", "Text1", "Label8", "100"),
-                DimensionRow(dims, 720, "d2", "Label2", "Text2", "Label6", "80")};
-    for (const InputField& f : TransformRows({"Label25", "Text9", "Label26"}, {"Label23", "Text10", "Label24"},
-                                             {"Label22", "Text11", "Label21"}))
-        s.inputs.push_back(f);
+    s.inputs = InputRows(
+        {120, 495, 600, 735, 1440, 495},
+        {{360, "d1", "Label1", "Text1", "Label8", "100"}, {720, "d2", "Label2", "Text2", "Label6", "80"}},
+        {{"Label25", "Text9", "Label26"}, {"Label23", "Text10", "Label24"}, {"Label22", "Text11", "Label21"}});
 
     const ResultColumns col{2880, 3480, 5160};
     s.results = SectionResultRows(col, 120,
@@ -53,8 +43,7 @@ ShapeUnit MakeRingSection() {
                                     {"Label18", "Text7", "Label3"},
                                     {"Label5", "Text8", "Label12"}}});
 
-    s.menuButton = {2880, 4320, kButtonWidth, kButtonHeight};
-    s.closeButton = {4320, 4320, kButtonWidth, kButtonHeight};
+    PlaceButtons(s, 2880, 4320);
     s.loadDimensions = {100, 80};
     s.hasValidityTest = true;  // an inner diameter larger than the outer one
     s.formulas = RingFormulas;

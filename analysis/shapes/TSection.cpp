@@ -31,27 +31,17 @@ SectionProperties TFormulas(const Dimensions& d) {
 }
 
 ShapeUnit MakeTSection() {
-    ShapeUnit s;
-    s.number = 6;
-    s.window = "Trave6";
-    s.caption = "Trave6 - a T";
-    s.clientWidth = 5955;
-    s.clientHeight = 4830;
-    s.firstPosition = {4845, 4440, 0, 0};
+    ShapeUnit s = SectionWindowFrame(6, "a T", "t-section");
     s.picture = {120, 120, 2535, 2685};
-    s.diagram = "diagrams/t-section.jpg";
-    s.button = "buttons/t-section.bmp";
     s.dataFrame = DataFrame({120, 2880, 1935, 1815});
     s.transformFrame = TransformFrame({3240, 2640, 2415, 1575});
 
-    const DimensionColumns dims{120, 255, 480, 855, 1440, 375};
-    s.inputs = {DimensionRow(dims, 240, "a", "Label1", "Text1", "Label15", "100"),
-                DimensionRow(dims, 600, "b", "Label2", "Text2", "Label7", "150"),
-                DimensionRow(dims, 960, "t1", "Label3", "Text3", "Label10", "25"),
-                DimensionRow(dims, 1320, "t2", "Label4", "Text4", "Label11", "25")};
-    for (const InputField& f : TransformRows({"Label25", "Text11", "Label26"}, {"Label23", "Text12", "Label24"},
-                                             {"Label22", "Text13", "Label21"}))
-        s.inputs.push_back(f);
+    s.inputs = InputRows({120, 255, 480, 855, 1440, 375},
+                         {{240, "a", "Label1", "Text1", "Label15", "100"},
+                          {600, "b", "Label2", "Text2", "Label7", "150"},
+                          {960, "t1", "Label3", "Text3", "Label10", "25"},
+                          {1320, "t2", "Label4", "Text4", "Label11", "25"}},
+                         kTransformNamesAfterFourDimensions);
 
     const ResultColumns col{2880, 3480, 5160};
     s.results = SectionResultRows(col, 120,
@@ -63,8 +53,7 @@ ShapeUnit MakeTSection() {
                                     {"Label12", "Text10", "Label13"}}});
     s.results.push_back(CentroidRow(Quantity::yG, "Label28", {2160, 3360, 375, 255}, "Text14", {2520, 3360, 615, 285}));
 
-    s.menuButton = {3120, 4320, kButtonWidth, kButtonHeight};
-    s.closeButton = {4560, 4320, kButtonWidth, kButtonHeight};
+    PlaceButtons(s, 3120, 4560);
     s.loadDimensions = {100, 150, 25, 25};
     // Only the signs of the centroidal moments are checked: a flange thicker
     // than the height or a web wider than the flange passes without a message.
