@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "Appearance.h"
 #include "Fonts.h"
 #include "OpenWindows.h"
 #include "SectionWindow.h"
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle("Fusion");
-    OpenWindows::InitResources();
+    Appearance::InitResources();
     QApplication::setFont(DefaultFont());
     OpenWindows::ShowMainWindow();
 

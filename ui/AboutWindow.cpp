@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "Appearance.h"
 #include "Fonts.h"
-#include "OpenWindows.h"
 #include "Twips.h"
 
 namespace {
@@ -30,7 +30,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Informazioni su \"Baricor\"");
     setAccessibleName(windowTitle());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowIcon(OpenWindows::WrenchIcon());
+    setWindowIcon(Appearance::WrenchIcon());
     setFont(DefaultFont());
     setFixedSize(SizeFromTwips(4710, 3345));
     QPalette background = palette();
@@ -40,7 +40,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
 
     auto* image = new QLabel(this);
     image->setObjectName("Image1");
-    image->setPixmap(OpenWindows::WrenchIcon().pixmap(32, 32));
+    image->setPixmap(Appearance::WrenchIcon().pixmap(32, 32));
     image->setGeometry(FromTwips(120, 240, 480, 480));
 
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;

@@ -4,8 +4,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "Appearance.h"
 #include "Fonts.h"
-#include "OpenWindows.h"
 #include "Twips.h"
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
@@ -14,7 +14,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     setAccessibleName(windowTitle());
     setWindowModality(Qt::ApplicationModal);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowIcon(OpenWindows::WrenchIcon());
+    setWindowIcon(Appearance::WrenchIcon());
     setFont(DefaultFont());
     setFixedSize(SizeFromTwips(4755, 3015));
 

@@ -6,8 +6,10 @@
 #include <QMenuBar>
 #include <QToolButton>
 
+#include "Appearance.h"
 #include "Fonts.h"
 #include "HelpWindow.h"
+#include "NumberNotation.h"
 #include "OpenWindows.h"
 #include "ResultFormat.h"
 #include "Shapes.h"
@@ -41,7 +43,7 @@ MainWindow::MainWindow() {
     setObjectName("Form1");
     setWindowTitle("Baricor v1.0.0");
     setAccessibleName(windowTitle());
-    setWindowIcon(OpenWindows::WrenchIcon());
+    setWindowIcon(Appearance::WrenchIcon());
     setFont(DefaultFont());
     move(Px(4845), Px(2040));
 
@@ -123,7 +125,7 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::ResetDigits() {
-    OpenWindows::SetResultFormat(std::string(baricor::kDefaultResultFormat));
+    NumberNotation::SetResultFormat(std::string(baricor::kDefaultResultFormat));
     ClearDigitChecks();
     findChild<QAction*>("mnuQuattro")->setChecked(true);
 }
@@ -135,5 +137,5 @@ void MainWindow::ClearDigitChecks() {
 void MainWindow::ChooseDigits(QAction* entry, const char* pattern) {
     ClearDigitChecks();
     entry->setChecked(true);
-    OpenWindows::SetResultFormat(pattern);
+    NumberNotation::SetResultFormat(pattern);
 }

@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "Appearance.h"
 #include "Fonts.h"
-#include "OpenWindows.h"
 #include "Twips.h"
 
 const MessageDefinition kNotNumericMessage{
@@ -19,13 +19,13 @@ MessageWindow::MessageWindow(const MessageDefinition& d, QWidget* over) : QDialo
     setAccessibleName(windowTitle());
     setWindowModality(Qt::ApplicationModal);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    if (d.ownIcon) setWindowIcon(OpenWindows::WrenchIcon());
+    if (d.ownIcon) setWindowIcon(Appearance::WrenchIcon());
     setFont(DefaultFont());
     setFixedSize(SizeFromTwips(d.clientWidth, d.clientHeight));
 
     auto* image = new QLabel(this);
     image->setObjectName("Image1");
-    image->setPixmap(OpenWindows::WarningPicture());
+    image->setPixmap(Appearance::WarningPicture());
     image->setGeometry(FromTwips(1560, 120, 480, 480));
 
     auto* label = new QLabel(QString::fromUtf8(d.text), this);

@@ -1,31 +1,15 @@
-#include "OpenWindows.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QPointer>
 #include <array>
 
-#include "Fonts.h"
-#include "MainWindow.h"
 #include "AboutWindow.h"
-#include "ResultFormat.h"
+#include "MainWindow.h"
 #include "SectionWindow.h"
 #include "Shapes.h"
 
-static void InitPictureResources() { Q_INIT_RESOURCE(pictures); }
-
 namespace OpenWindows {
 namespace {
-
-std::string& CurrentFormat() {
-    static std::string format(baricor::kDefaultResultFormat);
-    return format;
-}
-
-baricor::RegionalSeparators& CurrentSeparators() {
-    static baricor::RegionalSeparators separators = SeparatorsOf(QLocale::system());
-    return separators;
-}
 
 QPointer<MainWindow>& MainWindowSlot() {
     static QPointer<MainWindow> window;
@@ -49,37 +33,6 @@ void BringToFront(QWidget* window) {
 }
 
 }  // namespace
-
-const std::string& ResultFormat() { return CurrentFormat(); }
-void SetResultFormat(const std::string& pattern) { CurrentFormat() = pattern; }
-
-const baricor::RegionalSeparators& Separators() { return CurrentSeparators(); }
-void SetSeparators(const baricor::RegionalSeparators& separators) { CurrentSeparators() = separators; }
-
-baricor::RegionalSeparators SeparatorsOf(const QLocale& locale) {
-    baricor::RegionalSeparators separators;
-    separators.decimal = locale.decimalPoint().toStdString();
-    separators.group = locale.groupSeparator().toStdString();
-    return separators;
-}
-
-void InitResources() { InitPictureResources(); }
-
-void PrepareApplication() {
-    QApplication::setStyle("Fusion");
-    InitResources();
-    QApplication::setWindowIcon(WrenchIcon());
-    QApplication::setFont(DefaultFont());
-}
-
-QIcon WrenchIcon() {
-    QIcon icon;
-    icon.addFile(":/icons/wrench-16.png", QSize(16, 16));
-    icon.addFile(":/icons/wrench-32.png", QSize(32, 32));
-    return icon;
-}
-
-QPixmap WarningPicture() { return QPixmap(":/icons/warning-32.png"); }
 
 MainWindow* ShowMainWindow() {
     QPointer<MainWindow>& slot = MainWindowSlot();

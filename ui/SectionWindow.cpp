@@ -5,11 +5,13 @@
 #include <QPushButton>
 #include <limits>
 
+#include "Appearance.h"
 #include "FieldEdit.h"
 #include "Fonts.h"
 #include "MessageWindow.h"
-#include "OpenWindows.h"
+#include "NumberNotation.h"
 #include "NumericText.h"
+#include "OpenWindows.h"
 #include "PictureBox.h"
 #include "Twips.h"
 
@@ -21,7 +23,7 @@ SectionWindow::SectionWindow(const baricor::ShapeUnit& shape, QWidget* parent) :
     setObjectName(QString::fromStdString(shape.window));
     setWindowTitle(QString::fromStdString(shape.caption));
     setAccessibleName(windowTitle());
-    setWindowIcon(OpenWindows::WrenchIcon());
+    setWindowIcon(Appearance::WrenchIcon());
     setFont(DefaultFont());
     setFixedSize(SizeFromTwips(shape.clientWidth, shape.clientHeight));
     move(Px(shape.firstPosition.left), Px(shape.firstPosition.top));
@@ -114,11 +116,11 @@ void SectionWindow::BuildControls() {
 }
 
 void SectionWindow::LoadDefaultResults() {
-    WriteResults(baricor::LoadResults(shape_, OpenWindows::Separators().decimal, OpenWindows::ResultFormat()));
+    WriteResults(baricor::LoadResults(shape_, NumberNotation::Separators().decimal, NumberNotation::ResultFormat()));
 }
 
 void SectionWindow::InputChanged(FieldEdit* field) {
-    if (!baricor::IsNumericText(field->text().toStdString(), OpenWindows::Separators())) {
+    if (!baricor::IsNumericText(field->text().toStdString(), NumberNotation::Separators())) {
         ShowNotNumericMessage(this);
         return;
     }
@@ -129,7 +131,7 @@ void SectionWindow::Recalculate() {
     std::vector<std::string> texts;
     for (const FieldEdit* field : inputs_) texts.push_back(field->text().toStdString());
     const baricor::RecalcOutcome outcome =
-        baricor::Recalculate(shape_, texts, OpenWindows::Separators().decimal, OpenWindows::ResultFormat());
+        baricor::Recalculate(shape_, texts, NumberNotation::Separators().decimal, NumberNotation::ResultFormat());
     WriteResults(outcome);
     if (outcome.showsErrore2) ShowCheckDataMessage(this);
 }

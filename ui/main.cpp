@@ -1,11 +1,12 @@
 // Baricor: geometric properties of beam cross-sections.
 #include <QApplication>
 
+#include "Appearance.h"
 #include "OpenWindows.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    OpenWindows::PrepareApplication();
+    Appearance::PrepareApplication();
     OpenWindows::ShowMainWindow();
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QTest>
 
+#include "NumberNotation.h"
 #include "OpenWindows.h"
 #include "SectionWindow.h"
 #include "UiTestSupport.h"
@@ -23,8 +24,8 @@ private slots:
         // The locale need not be installed on the machine: the regional settings
         // are read from the environment, not from the C library.
         QCOMPARE(QLocale::system().name(), QString("it_IT"));
-        QCOMPARE(QString::fromStdString(OpenWindows::Separators().decimal), QString(","));
-        QCOMPARE(QString::fromStdString(OpenWindows::Separators().group), QString("."));
+        QCOMPARE(QString::fromStdString(NumberNotation::Separators().decimal), QString(","));
+        QCOMPARE(QString::fromStdString(NumberNotation::Separators().group), QString("."));
     }
 
     void loadResultsUseTheDecimalComma() {

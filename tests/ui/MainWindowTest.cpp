@@ -7,8 +7,9 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "MainWindow.h"
 #include "AboutWindow.h"
+#include "MainWindow.h"
+#include "NumberNotation.h"
 #include "OpenWindows.h"
 #include "SectionWindow.h"
 #include "Shapes.h"
@@ -39,7 +40,7 @@ class MainWindowTest : public QObject {
 private slots:
     void init() {
         StartProgram();
-        OpenWindows::SetSeparators({".", ","});
+        NumberNotation::SetSeparators({".", ","});
     }
     void cleanup() { CloseEverything(); }
 
@@ -48,7 +49,7 @@ private slots:
         QCOMPARE(form->windowTitle(), QString("Baricor v1.0.0"));
         QCOMPARE(form->centralWidget()->size(), QSize(392, 207));
         QCOMPARE(CheckedDigits(), QStringList({"4"}));
-        QCOMPARE(OpenWindows::ResultFormat(), std::string("0.000E+00"));
+        QCOMPARE(NumberNotation::ResultFormat(), std::string("0.000E+00"));
         QStringList titles;
         for (QAction* menu : form->menuBar()->actions()) titles << menu->text();
         QCOMPARE(titles, QStringList({"&File", "&Visualizza", "&Help"}));
@@ -111,7 +112,7 @@ private slots:
         QVERIFY(OpenWindows::MainWindowIfOpen());
         QVERIFY(OpenWindows::MainWindowIfOpen()->isVisible());
         QCOMPARE(CheckedDigits(), QStringList({"4"}));
-        QCOMPARE(OpenWindows::ResultFormat(), std::string("0.000E+00"));
+        QCOMPARE(NumberNotation::ResultFormat(), std::string("0.000E+00"));
     }
 
     void ctrlEEndsTheProgramWhileAFieldHasTheFocus() {

@@ -26,8 +26,9 @@
 #include <random>
 #include <set>
 
-#include "MainWindow.h"
 #include "AboutWindow.h"
+#include "MainWindow.h"
+#include "NumberNotation.h"
 #include "OpenWindows.h"
 #include "ResultFormat.h"
 #include "ResultGrammar.h"
@@ -83,7 +84,7 @@ class Monkey {
 public:
     explicit Monkey(quint64 seed) : rng_(seed) {
         decimal_ = seed % 2 ? "," : ".";
-        OpenWindows::SetSeparators(seed % 2 ? baricor::RegionalSeparators{",", "."} : baricor::RegionalSeparators{".", ","});
+        NumberNotation::SetSeparators(seed % 2 ? baricor::RegionalSeparators{",", "."} : baricor::RegionalSeparators{".", ","});
         pattern_ = std::string(baricor::kDefaultResultFormat);
     }
 
@@ -442,9 +443,9 @@ private:
         }
 
         // The digits: one pattern, the one chosen last, and its check mark.
-        if (OpenWindows::ResultFormat() != pattern_)
+        if (NumberNotation::ResultFormat() != pattern_)
             return QString("ResultFormat is %1, the user chose %2")
-                .arg(QString::fromStdString(OpenWindows::ResultFormat()), QString::fromStdString(pattern_));
+                .arg(QString::fromStdString(NumberNotation::ResultFormat()), QString::fromStdString(pattern_));
         if (MainWindow* form = OpenWindows::MainWindowIfOpen()) {
             for (const DigitEntry& entry : kDigitEntries)
                 if (form->findChild<QAction*>(entry.action)->isChecked() != (entry.pattern == pattern_))

@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "NumberNotation.h"
 #include "OpenWindows.h"
 #include "PictureBox.h"
 #include "SectionWindow.h"
@@ -136,7 +137,7 @@ class PictureFaultTest : public QObject {
 private slots:
     void init() {
         StartProgram();
-        OpenWindows::SetSeparators({".", ","});
+        NumberNotation::SetSeparators({".", ","});
         previous_ = QDir::currentPath();
     }
     void cleanup() {

@@ -5,9 +5,10 @@
 #include <QTest>
 #include <QWidget>
 
-#include "MainWindow.h"
-#include "HelpWindow.h"
 #include "AboutWindow.h"
+#include "Appearance.h"
+#include "HelpWindow.h"
+#include "MainWindow.h"
 #include "MessageWindow.h"
 #include "OpenWindows.h"
 #include "SectionWindow.h"
@@ -25,7 +26,7 @@ void Save(QWidget* window, const QDir& folder, const QString& name) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    OpenWindows::PrepareApplication();
+    Appearance::PrepareApplication();
     const QDir folder(argc > 1 ? argv[1] : "docs/screenshots");
     QDir().mkpath(folder.path());
 

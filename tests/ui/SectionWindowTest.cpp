@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "NumberNotation.h"
 #include "OpenWindows.h"
 #include "PictureBox.h"
 #include "Recalculate.h"
@@ -23,7 +24,7 @@ class SectionWindowTest : public QObject {
 private slots:
     void init() {
         StartProgram();
-        OpenWindows::SetSeparators({".", ","});
+        NumberNotation::SetSeparators({".", ","});
     }
     void cleanup() { CloseEverything(); }
 
@@ -176,7 +177,7 @@ private slots:
     }
 
     void italianUsersTypeADecimalComma() {
-        OpenWindows::SetSeparators({",", "."});
+        NumberNotation::SetSeparators({",", "."});
         SectionWindow* w = OpenWindows::OpenSectionWindow(1);
         QCOMPARE(Field(w, "Text8")->text(), QString("1,500E+04"));
         ModalAnswerer answerer;

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QTest>
 
+#include "Appearance.h"
 #include "OpenWindows.h"
 
 ModalAnswerer::ModalAnswerer() {
@@ -24,7 +25,7 @@ ModalAnswerer::ModalAnswerer() {
 void StartProgram() {
     static bool started = false;
     if (!started) {
-        OpenWindows::PrepareApplication();
+        Appearance::PrepareApplication();
         started = true;
     }
     OpenWindows::ShowMainWindow();
