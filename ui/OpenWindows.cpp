@@ -26,13 +26,15 @@ QPointer<AboutWindow>& AboutWindowSlot() {
     return window;
 }
 
+}  // namespace
+
 void BringToFront(QWidget* window) {
+    // show() alone leaves a minimised window minimised.
+    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     window->show();
     window->raise();
     window->activateWindow();
 }
-
-}  // namespace
 
 MainWindow* ShowMainWindow() {
     QPointer<MainWindow>& slot = MainWindowSlot();

@@ -14,6 +14,9 @@ namespace OpenWindows {
 // "Esci" ends the program from whichever window has the focus.
 inline const QKeySequence kQuitShortcut = QKeySequence(Qt::CTRL | Qt::Key_E);
 
+// Shows `window`, restored if it was minimised, above the others and active.
+void BringToFront(QWidget* window);
+
 // The main window: shown, loaded first if it is not (which resets the digits to 4).
 MainWindow* ShowMainWindow();
 MainWindow* MainWindowIfOpen();
