@@ -10,9 +10,9 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool IsEdgeBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
+// What the reading skips, and so all the check may ignore at a text's ends: a
+// carriage return or form feed before the digits would make the text read as 0.
+bool IsEdgeBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
 bool StartsWith(std::string_view text, size_t at, std::string_view prefix) {
     return !prefix.empty() && text.substr(at, prefix.size()) == prefix;
@@ -53,32 +53,30 @@ double ReadRadixInteger(std::string_view text, size_t at, int radix) {
 
 bool IsNumericText(std::string_view text, const RegionalSeparators& separators) {
     const std::string_view body = TrimBlanks(text);
+    // The decimal marks the recalculation's reading takes as such: the user's
+    // decimal separator and, where the user groups digits with it, the point,
+    // which the reading always takes as a decimal point. No other grouping is
+    // accepted: the reading would stop at the group separator, and "1,500"
+    // would silently become 1.
     const std::string_view decimal = separators.decimal;
-    // A locale whose group separator equals its decimal separator would make
-    // every text ambiguous; grouping is then not accepted at all.
-    const std::string_view group =
-        separators.group == separators.decimal ? std::string_view() : std::string_view(separators.group);
+    const std::string_view pointToo = separators.group == "." ? std::string_view(".") : std::string_view();
+    auto decimalMarkAt = [&](size_t at) -> size_t {
+        if (StartsWith(body, at, decimal)) return decimal.size();
+        if (StartsWith(body, at, pointToo)) return pointToo.size();
+        return 0;
+    };
 
     std::string clean;  // the same number in plain C notation, for the range test
     size_t i = 0;
     if (i < body.size() && (body[i] == '+' || body[i] == '-')) clean += body[i++];
 
     size_t mantissaDigits = 0;
-    bool afterDigit = false;
-    while (i < body.size()) {
-        if (IsDigit(body[i])) {
-            clean += body[i++];
-            ++mantissaDigits;
-            afterDigit = true;
-        } else if (afterDigit && StartsWith(body, i, group) && !StartsWith(body, i, decimal)) {
-            i += group.size();
-            afterDigit = false;
-        } else {
-            break;
-        }
+    while (i < body.size() && IsDigit(body[i])) {
+        clean += body[i++];
+        ++mantissaDigits;
     }
-    if (StartsWith(body, i, decimal)) {
-        i += decimal.size();
+    if (const size_t mark = decimalMarkAt(i)) {
+        i += mark;
         clean += '.';
         while (i < body.size() && IsDigit(body[i])) {
             clean += body[i++];
@@ -100,10 +98,9 @@ bool IsNumericText(std::string_view text, const RegionalSeparators& separators) 
     }
     if (i != body.size()) return false;
 
-    // The recalculation reads the field with its own lenient rules, which stop
-    // at a group separator: "1<400 zeros>,5e-300" is 1e101 as written but reads
-    // as 1e400. Both must stay finite.
-    return std::isfinite(ConvertCleanNumber(clean)) && std::isfinite(ReadInputNumber(text, separators.decimal));
+    // Every accepted text reads as the number it looks like, so one range
+    // test covers the check and the recalculation's reading.
+    return std::isfinite(ConvertCleanNumber(clean));
 }
 
 double ReadNumber(std::string_view text) {

@@ -20,12 +20,16 @@ struct RegionalSeparators {
     std::string group = ",";
 };
 
-// True when `text`, without blanks at its two ends, is one complete number in the
-// regional notation: optional sign, digits (a group separator may follow a digit
-// of the integer part), optional fraction after the decimal separator, optional
-// exponent (E or e, optional sign, digits). At least one mantissa digit is
-// needed. A number beyond the range of a double is refused, so that no field
-// ever feeds an infinite value into a recalculation; underflow is accepted.
+// True when `text`, without the blanks, tabs and line feeds at its two ends
+// (what the reading skips, and nothing else: "\r50" would read as 0), is one
+// complete number in the regional notation: optional sign, digits, optional
+// fraction after a decimal mark, optional exponent (E or e, optional sign,
+// digits). The decimal marks are the user's decimal separator and, where the
+// user groups digits with a point, the point too, since the reading takes it as
+// a decimal point; at most one mark, and no group separator, so that an
+// accepted text always reads as the number it looks like. At least one mantissa
+// digit is needed. A number beyond the range of a double is refused, so that no
+// field ever feeds an infinite value into a recalculation; underflow is accepted.
 bool IsNumericText(std::string_view text, const RegionalSeparators& separators);
 
 // Lenient, locale-free reading: blanks, tabs and line feeds are skipped wherever

@@ -40,22 +40,26 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"12abc", false, false}, CheckCase{"abc", false, false},
         // Blanks count only at the two ends.
         CheckCase{" 12 ", true, true}, CheckCase{"\t12\n", true, true}, CheckCase{"1 2", false, false},
+        // Only what the reading skips: "\r\n50" would read as 0.
+        CheckCase{"\r\n50", false, false}, CheckCase{"\f50", false, false}, CheckCase{"50\r", false, false},
         CheckCase{"+5", true, true}, CheckCase{"-7.25", true, true}, CheckCase{"1e3", true, true},
         CheckCase{"2.5E-1", true, true},
-        // The separators swap their meaning between the two locales.
-        CheckCase{"1,5", true, true}, CheckCase{"1.5", true, true}, CheckCase{"1.2.3", false, true},
-        CheckCase{"1,2,3", true, false}, CheckCase{"1,000.5", true, false}, CheckCase{"1.000,5", false, true},
-        // A group separator only after a digit of the integer part.
-        CheckCase{",5", false, true}, CheckCase{"1,,5", false, false}, CheckCase{"1.5,5", false, true},
+        // An accepted text reads as the number it looks like: a group separator
+        // is refused, except the point where it groups, which the reading takes
+        // as a decimal point; two decimal marks are refused.
+        CheckCase{"1,5", false, true}, CheckCase{"1.5", true, true}, CheckCase{"1,500", false, true},
+        CheckCase{"1.500.000", false, false}, CheckCase{"1.500,5", false, false}, CheckCase{"1,000.5", false, false},
+        CheckCase{"1.2.3", false, false}, CheckCase{"1,2,3", false, false}, CheckCase{"1,,5", false, false},
         // Open choices: a bare fraction or a trailing mark is a number.
-        CheckCase{".5", true, false}, CheckCase{"-.5", true, false}, CheckCase{"5.", true, true},
+        CheckCase{".5", true, true}, CheckCase{"-.5", true, true}, CheckCase{",5", false, true},
+        CheckCase{"5.", true, true}, CheckCase{"5,", false, true},
         CheckCase{"1e", false, false}, CheckCase{"1e+", false, false}, CheckCase{"e5", false, false},
         CheckCase{"1e5.5", false, false},
         // Forms only the lenient reading knows.
         CheckCase{"1d3", false, false}, CheckCase{"&H10", false, false}, CheckCase{"12-", false, false},
         // Beyond the double range is refused; underflow reads as zero.
         CheckCase{"1e400", false, false}, CheckCase{"-1e309", false, false}, CheckCase{"1e-400", true, true},
-        CheckCase{"1.7976931348623157e308", true, false}));
+        CheckCase{"1.7976931348623157e308", true, true}));
 
 struct ReadCase {
     const char* text;
@@ -107,8 +111,9 @@ INSTANTIATE_TEST_SUITE_P(Locales, InputReading,
                                            InputCase{"1,5", ".", 1}, InputCase{"1.5", ".", 1.5},
                                            InputCase{"2\xd9\xab" "5", "\xd9\xab", 2.5}));
 
-// A number that is finite as written but overflows as the recalculation reads
-// it (the reading stops at a separator the check took for grouping) is refused.
+// Grouped digits once passed the check and were read as far as the first group
+// separator: a 1 and 400 zeros grouped, then ",5e-300", is 1e101 as written but
+// read as 1e400. Both forms are refused now.
 TEST(NumericCheck, RefusesWhatTheRecalculationWouldReadAsInfinite) {
     const std::string zeros(400, '0');
     const std::string pointGrouped = "1" + zeros + ",5e-300";
@@ -116,6 +121,17 @@ TEST(NumericCheck, RefusesWhatTheRecalculationWouldReadAsInfinite) {
     EXPECT_FALSE(IsNumericText(pointGrouped, kPointLocale));
     EXPECT_FALSE(IsNumericText(commaGrouped, kCommaLocale));
     EXPECT_TRUE(IsNumericText("1" + zeros + "e-300", kPointLocale));  // reads as 1e100 either way
+}
+
+// Other ways of grouping digits are never a decimal mark to the reading.
+TEST(NumericCheck, RefusesEveryOtherGroupSeparator) {
+    EXPECT_FALSE(IsNumericText("1\xc2\xa0" "500", RegionalSeparators{",", "\xc2\xa0"}));
+    EXPECT_FALSE(IsNumericText("1\xe2\x80\xaf" "500,5", RegionalSeparators{",", "\xe2\x80\xaf"}));
+    EXPECT_FALSE(IsNumericText("1'500", RegionalSeparators{".", "'"}));
+    EXPECT_FALSE(IsNumericText("1 500", RegionalSeparators{",", " "}));
+    EXPECT_FALSE(IsNumericText("1.5", RegionalSeparators{",", " "}));  // the point is no mark where it does not group
+    EXPECT_TRUE(IsNumericText("1\xd9\xab" "5", RegionalSeparators{"\xd9\xab", "\xd9\xac"}));
+    EXPECT_FALSE(IsNumericText("1\xd9\xac" "500", RegionalSeparators{"\xd9\xab", "\xd9\xac"}));
 }
 
 }  // namespace

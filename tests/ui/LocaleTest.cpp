@@ -56,6 +56,19 @@ private slots:
         QCOMPARE(Field(w, "Text5")->text(), jx);
         QCOMPARE(answerer.answered, QStringList());  // every prefix typed was a number
     }
+
+    // "1.500,5" would read as 1.5 and "1.500.000" as 1.5: both are refused.
+    void groupedDigitsAreRefusedNotMisread() {
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
+        ModalAnswerer answerer;
+        const QStringList before = ResultTexts(w, kRectangleResults);
+        for (const QString& grouped : {QString("1.500,5"), QString("1.500.000")}) {
+            PasteInto(Field(w, "Text1"), grouped);
+            QCOMPARE(Field(w, "Text1")->text(), grouped);
+            QCOMPARE(ResultTexts(w, kRectangleResults), before);
+        }
+        QCOMPARE(answerer.answered, QStringList({"Errore", "Errore"}));
+    }
 };
 
 QTEST_MAIN(LocaleTest)

@@ -187,6 +187,18 @@ private slots:
         QVERIFY(answerer.answered.isEmpty());
     }
 
+    // With the point as decimal separator "1,500" would read as 1 and "1,5" as 1.
+    void groupedDigitsAreRefusedNotMisread() {
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
+        ModalAnswerer answerer;
+        const QStringList before = ResultTexts(w, kRectangleResults);
+        PasteInto(Field(w, "Text1"), "1,500");
+        PasteInto(Field(w, "Text2"), "1,5");
+        QCOMPARE(answerer.answered, QStringList({"Errore", "Errore"}));
+        QCOMPARE(Field(w, "Text1")->text(), QString("1,500"));
+        QCOMPARE(ResultTexts(w, kRectangleResults), before);
+    }
+
     void clicksSwitchBetweenPicturesAAndB() {
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
