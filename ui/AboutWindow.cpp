@@ -47,7 +47,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     const InfoLine lines[] = {
         {"Label1", "Baricor v.1.0.0 (Luglio 2004)", {720, 240, 3855, 375}, SansFont(12, true), kLightBlue,
          Qt::AlignLeft | Qt::AlignTop, false},
-        {"Label2", "Realizzato da il team di Baricor. Uso libero per studio e lavoro, senza alcuna garanzia.",
+        {"Label2", "Realizzato dal team di Baricor. Uso libero per studio e lavoro, senza alcuna garanzia.",
          {360, 720, 4215, 735}, SansFont(9.75, true), kLightBlue, centred, true},
         {"Label3", "Per ulteriori informazioni o aggiornamenti contattare l'autore all'indirizzo:",
          {120, 1560, 4455, 495}, DefaultFont(), kLightYellow, centred, true},

@@ -2,7 +2,11 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -47,4 +51,33 @@ void FitLabelText(QLabel* label) {
         font.setPixelSize(font.pixelSize() - 1);
     }
     label->setFont(font);
+}
+
+void FitPlainText(QPlainTextEdit* field, const QString& text) {
+    field->setLineWrapMode(QPlainTextEdit::NoWrap);
+    field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    field->setPlainText(text);
+
+    // The room the text has: the field less its frame and the document's margins,
+    // and one pixel for the text cursor at the end of the longest line.
+    const qreal margin = field->document()->documentMargin();
+    const qreal width = field->contentsRect().width() - 2 * margin - 1;
+    const qreal height = field->contentsRect().height() - 2 * margin;
+    QFont font = field->font();
+    while (font.pixelSize() > 6) {
+        qreal widest = 0;
+        qreal total = 0;
+        for (const QString& line : text.split('\n')) {
+            QTextLayout layout(line, font);
+            layout.beginLayout();
+            const QTextLine laid = layout.createLine();
+            layout.endLayout();
+            widest = std::max(widest, laid.naturalTextWidth());
+            total += laid.height();
+        }
+        if (widest <= width && total <= height) break;
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    field->setFont(font);
 }

@@ -6,6 +6,7 @@
 #include <QFont>
 
 class QLabel;
+class QPlainTextEdit;
 class QAbstractButton;
 
 // Sizes in points at 96 dpi, as the layout gives them (8.25, 12, ...).
@@ -17,3 +18,7 @@ QFont DefaultFont();
 // Shrinks the label's font until its text fits the label's current size (one
 // line, or wrapped where the label wraps).
 void FitLabelText(QLabel* label);
+
+// Sets a multi-line field's text one line per line break, never wrapped and
+// without scroll bars, the font shrunk until every line is in sight at once.
+void FitPlainText(QPlainTextEdit* field, const QString& text);

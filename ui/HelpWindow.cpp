@@ -28,8 +28,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     auto* text = new QPlainTextEdit(this);
     text->setObjectName("Text1");
     text->setFont(SerifFont(14.25, true));
-    text->setPlainText("Per la Guida in linea, \nconsultare il file Guida.htm \nche trovi nella cartella \nGuida.\n");
     text->setGeometry(FromTwips(600, 720, 3375, 1455));
+    // Four lines, all in sight: a line break after "Guida." would only add an
+    // empty fifth line.
+    FitPlainText(text, "Per la Guida in linea, \nconsultare il file Guida.htm \nche trovi nella cartella \nGuida.");
 
     auto* close = new QPushButton("Esci", this);
     close->setObjectName("Command1");

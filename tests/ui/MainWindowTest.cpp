@@ -2,8 +2,10 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTextBlock>
 #include <QTest>
 #include <QToolButton>
 
@@ -142,9 +144,41 @@ private slots:
 
     void guidaIsModalAndBuiltFresh() {
         ModalAnswerer answerer;
+        QStringList shown;
+        answerer.onShow = [&](QWidget* guida) {
+            auto* text = guida->findChild<QPlainTextEdit*>("Text1");
+            shown << text->toPlainText();
+            text->appendPlainText("appunti");  // typing changes only this showing
+        };
         Entry("mnuGuida")->trigger();
         Entry("mnuGuida")->trigger();
         QCOMPARE(answerer.answered, QStringList({"Guida", "Guida"}));
+        QCOMPARE(shown, QStringList(2, "Per la Guida in linea, \nconsultare il file Guida.htm \nche trovi nella "
+                                       "cartella \nGuida."));
+    }
+
+    // Every line in sight at once: neither wrapped nor scrolled away.
+    void guidaShowsItsFourLinesAtOnce() {
+        ModalAnswerer answerer;
+        QStringList lines;
+        QStringList outOfSight;
+        answerer.onShow = [&](QWidget* guida) {
+            auto* text = guida->findChild<QPlainTextEdit*>("Text1");
+            const QRect sight = text->viewport()->rect();
+            for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next()) {
+                lines << block.text();
+                QTextCursor start(block);
+                QTextCursor end(block);
+                end.movePosition(QTextCursor::EndOfBlock);
+                const QRect first = text->cursorRect(start);
+                const QRect last = text->cursorRect(end);
+                if (!sight.contains(first) || !sight.contains(last) || last.top() != first.top())
+                    outOfSight << block.text();
+            }
+        };
+        Entry("mnuGuida")->trigger();
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(outOfSight, QStringList());
     }
 };
 
