@@ -16,9 +16,9 @@ const ShapeUnit& TSection();  // T
 const ShapeUnit& DoubleTSection();  // double T
 const ShapeUnit& CSection();  // C
 
-// Every shape that has its unit, in window order.
+// The eight shapes, in window order.
 const std::vector<const ShapeUnit*>& AllShapes();
-// The shape of window TraveN, or nullptr where that shape has no unit yet.
+// The shape of window TraveN, or nullptr for a number outside 1 to 8.
 const ShapeUnit* ShapeByNumber(int number);
 
 }  // namespace baricor

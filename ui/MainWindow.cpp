@@ -1,9 +1,11 @@
 #include "MainWindow.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QToolButton>
 
 #include "Appearance.h"
@@ -36,6 +38,36 @@ const int kButtonPlaces[8][2] = {{120, 240},  {1560, 240},  {3000, 240},  {4440,
 // The system colour of active window borders on the desktop the layout was drawn on.
 const QColor kActiveBorder(212, 208, 200);
 
+// The largest button picture: every picture is centred on a canvas this size,
+// so that the eight captions stand on one line.
+const QSize kButtonPictureSize(52, 63);
+
+// A picture button that Enter and the keypad's Enter press as well as Space,
+// like the push buttons of the other windows.
+class ShapeButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            click();
+            return;
+        }
+        QToolButton::keyPressEvent(event);
+    }
+};
+
+QIcon CentredPicture(const QString& file) {
+    const QPixmap picture(file);
+    QPixmap canvas(kButtonPictureSize);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    painter.drawPixmap((canvas.width() - picture.width()) / 2, (canvas.height() - picture.height()) / 2, picture);
+    painter.end();
+    return QIcon(canvas);
+}
+
 }  // namespace
 
 MainWindow::MainWindow() {
@@ -65,12 +97,12 @@ MainWindow::MainWindow() {
 void MainWindow::BuildButtons() {
     QWidget* previous = nullptr;
     for (int n = 1; n <= 8; ++n) {
-        auto* button = new QToolButton(centralWidget());
+        auto* button = new ShapeButton(centralWidget());
         button->setObjectName(QString("Command%1").arg(n));
         button->setText(QString("Trave%1").arg(n));
         button->setAccessibleName(button->text());
-        button->setIcon(QIcon(":/" + QString::fromStdString(baricor::ShapeByNumber(n)->button)));
-        button->setIconSize(QSize(52, 63));
+        button->setIcon(CentredPicture(":/" + QString::fromStdString(baricor::ShapeByNumber(n)->button)));
+        button->setIconSize(kButtonPictureSize);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setFocusPolicy(Qt::StrongFocus);
         QPalette white = button->palette();
@@ -78,8 +110,6 @@ void MainWindow::BuildButtons() {
         button->setPalette(white);
         button->setAutoFillBackground(true);
         button->setGeometry(FromTwips(kButtonPlaces[n - 1][0], kButtonPlaces[n - 1][1], 1215, 1215));
-        // A shape opens once its unit exists.
-        button->setEnabled(baricor::ShapeByNumber(n) != nullptr);
         connect(button, &QToolButton::clicked, this, [n] { OpenWindows::OpenSectionWindow(n); });
         if (previous) setTabOrder(previous, button);
         previous = button;

@@ -99,6 +99,9 @@ void SectionWindow::BuildControls() {
     closeButton->setObjectName("Command1");
     closeButton->setGeometry(FromTwips(shape_.closeButton));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    // Enter and the keypad's Enter press the focused button, as Space does.
+    menuButton->setAutoDefault(true);
+    closeButton->setAutoDefault(true);
 
     // Keyboard order: the picture, the inputs, "Chiudi", then the rest.
     QWidget* previous = picture_;

@@ -1,6 +1,7 @@
 // The section window as a user meets it, on the rectangle and on every shape.
 #include <QDir>
 #include <QImage>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -237,9 +238,11 @@ private slots:
         for (QWidget* top : QApplication::topLevelWidgets()) count += top->objectName() == "Trave1" && top->isVisible();
         QCOMPARE(count, 1);
 
+        QPointer<SectionWindow> closing = first;
         first->findChild<QPushButton*>("Command1")->click();  // "Chiudi"
-        CloseEverything();
-        StartProgram();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!closing);  // unloaded, not only hidden
+        QVERIFY(!OpenWindows::SectionWindowIfOpen(1));
         SectionWindow* fresh = OpenWindows::OpenSectionWindow(1);
         QCOMPARE(Field(fresh, "Text1")->text(), QString("100"));
     }
