@@ -1,11 +1,11 @@
 #include "SectionWindow.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <limits>
 
 #include "Appearance.h"
+#include "CaptionFrame.h"
 #include "FieldEdit.h"
 #include "Fonts.h"
 #include "MessageWindow.h"
@@ -48,11 +48,11 @@ void SectionWindow::BuildControls() {
     picture_->move(FromTwips(shape_.picture).topLeft());
     picture_->LoadPicture(":/" + QString::fromStdString(shape_.diagram));
 
-    auto* dataFrame = new QGroupBox(QString::fromStdString(shape_.dataFrame.caption), this);
+    auto* dataFrame = new CaptionFrame(QString::fromStdString(shape_.dataFrame.caption), this);
     dataFrame->setObjectName(QString::fromStdString(shape_.dataFrame.control));
     dataFrame->setFont(SansFont(8.25, true));
     dataFrame->setGeometry(FromTwips(shape_.dataFrame.rect));
-    auto* transformFrame = new QGroupBox(QString::fromStdString(shape_.transformFrame.caption), this);
+    auto* transformFrame = new CaptionFrame(QString::fromStdString(shape_.transformFrame.caption), this);
     transformFrame->setObjectName(QString::fromStdString(shape_.transformFrame.control));
     transformFrame->setFont(DefaultFont());
     transformFrame->setGeometry(FromTwips(shape_.transformFrame.rect));

@@ -7,12 +7,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "CaptionFrame.h"
 #include "NumberNotation.h"
 #include "OpenWindows.h"
 #include "PictureBox.h"
 #include "Recalculate.h"
 #include "SectionWindow.h"
 #include "Shapes.h"
+#include "Twips.h"
 #include "UiTestSupport.h"
 
 namespace {
@@ -109,6 +111,35 @@ private slots:
         for (int i = 0; i < undefined.size(); i += 2) PasteInto(fieldLabelled(w, undefined[i]), undefined[i + 1]);
         QCOMPARE(ResultTexts(w, resultNames), QStringList(QVector<QString>(resultNames.size())));
         QVERIFY(answerer.answered.isEmpty());
+    }
+
+    // "Dati" and "Traslazione e Rotazione" sit on their frame's top line, which
+    // runs at the frame's twip rectangle, and every row stays clear of the border.
+    void framesDrawTheirCaptionOnTheLineAboveEveryRow() {
+        for (const baricor::ShapeUnit* shape : baricor::AllShapes()) {
+            SectionWindow* w = OpenWindows::OpenSectionWindow(shape->number);
+            const QList<CaptionFrame*> frames = w->findChildren<CaptionFrame*>();
+            QCOMPARE(frames.size(), 2);
+            for (CaptionFrame* frame : frames) {
+                const QString where = w->objectName() + " " + frame->title();
+                const baricor::TwipRect& twips =
+                    frame->objectName() == "Frame1" ? shape->dataFrame.rect : shape->transformFrame.rect;
+                QCOMPARE(frame->geometry(), FromTwips(twips));
+                QVERIFY2(std::abs(frame->CaptionRect().center().y() - frame->BorderTop()) <= 1, qPrintable(where));
+                // The line as drawn: the first row off the background, right of the caption.
+                const QImage drawn = frame->grab().toImage();
+                const QRgb background = frame->palette().color(QPalette::Window).rgb();
+                int line = 0;
+                while (line < drawn.height() && drawn.pixel(drawn.width() - 6, line) == background) ++line;
+                QVERIFY2(std::abs(line - frame->BorderTop()) <= 1, qPrintable(where));
+                for (QWidget* row : frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                    const QRect r = row->geometry();
+                    QVERIFY2(r.top() > frame->BorderTop() + 1 && r.bottom() < frame->height() - 2 && r.left() > 1 &&
+                                 r.right() < frame->width() - 2,
+                             qPrintable(where + " " + row->objectName()));
+                }
+            }
+        }
     }
 
     void typingRecalculatesAtEveryKeystroke() {
