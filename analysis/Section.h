@@ -73,7 +73,6 @@ struct ShapeUnit {
     std::string caption;       // "Trave1 - Rettangolare"
     int clientWidth = 0;       // twips
     int clientHeight = 0;
-    TwipRect firstPosition;    // where the window first appears (left, top)
     TwipRect picture;          // Picture1
     std::string diagram;       // the built-in picture, e.g. "diagrams/rectangle.jpg"
     std::string button;        // the main window's button picture, e.g. "buttons/rectangle.bmp"

@@ -146,15 +146,12 @@ Frame DataFrame(TwipRect rect) { return {"Frame1", "Dati", rect}; }
 Frame TransformFrame(TwipRect rect) { return {"Frame2", "Traslazione e Rotazione", rect}; }
 
 ShapeUnit SectionWindowFrame(int number, const char* captionShape, const char* pictureName, const char* diagramFormat) {
-    // The stored positions: one column, cascading down the screen.
-    static const int kFirstTops[] = {1935, 2430, 2940, 3435, 3930, 4440, 4935, 5430};
     ShapeUnit s;
     s.number = number;
     s.window = "Trave" + std::to_string(number);
     s.caption = s.window + " - " + captionShape;
     s.clientWidth = 5955;
     s.clientHeight = 4830;
-    s.firstPosition = {4845, kFirstTops[number - 1], 0, 0};
     s.diagram = std::string("diagrams/") + pictureName + "." + diagramFormat;
     s.button = std::string("buttons/") + pictureName + ".bmp";
     return s;

@@ -68,8 +68,8 @@ Frame DataFrame(TwipRect rect);
 Frame TransformFrame(TwipRect rect);
 
 // What a window takes from its number alone: its name "TraveN" and caption
-// "TraveN - " + `captionShape`, the common client area, where it first opens,
-// and its built-in diagram and button picture, named `pictureName`.
+// "TraveN - " + `captionShape`, the common client area, and its built-in
+// diagram and button picture, named `pictureName`.
 ShapeUnit SectionWindowFrame(int number, const char* captionShape, const char* pictureName,
                              const char* diagramFormat = "jpg");
 

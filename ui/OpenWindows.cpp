@@ -1,5 +1,6 @@
 
 #include <QApplication>
+#include <QScreen>
 #include <QPointer>
 #include <array>
 
@@ -7,6 +8,7 @@
 #include "MainWindow.h"
 #include "SectionWindow.h"
 #include "Shapes.h"
+#include "WindowPlacement.h"
 
 namespace OpenWindows {
 namespace {
@@ -24,6 +26,18 @@ std::array<QPointer<SectionWindow>, 9>& SectionSlots() {
 QPointer<AboutWindow>& AboutWindowSlot() {
     static QPointer<AboutWindow> window;
     return window;
+}
+
+// A new section window opens beside the main window, on its screen.
+QPoint FirstPlaceOf(const SectionWindow& window, int number) {
+    const MainWindow* main = MainWindowSlot();
+    const QScreen* screen = main ? main->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return window.pos();
+    // Title bar and borders are only known for a window that is shown: take
+    // the main window's, which the same desktop draws.
+    const QSize decorations = main && main->isVisible() ? main->frameGeometry().size() - main->size() : QSize(0, 0);
+    return FirstSectionWindowPlace(number - 1, window.size() + decorations, main ? main->frameGeometry() : QRect(),
+                                   screen->availableGeometry());
 }
 
 }  // namespace
@@ -49,7 +63,10 @@ SectionWindow* OpenSectionWindow(int number) {
     const baricor::ShapeUnit* shape = baricor::ShapeByNumber(number);
     if (!shape) return nullptr;
     QPointer<SectionWindow>& slot = SectionSlots().at(number);
-    if (!slot) slot = new SectionWindow(*shape);
+    if (!slot) {
+        slot = new SectionWindow(*shape);
+        slot->move(FirstPlaceOf(*slot, number));
+    }
     BringToFront(slot);
     return slot;
 }

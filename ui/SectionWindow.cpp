@@ -26,7 +26,6 @@ SectionWindow::SectionWindow(const baricor::ShapeUnit& shape, QWidget* parent) :
     setWindowIcon(Appearance::WrenchIcon());
     setFont(DefaultFont());
     setFixedSize(SizeFromTwips(shape.clientWidth, shape.clientHeight));
-    move(Px(shape.firstPosition.left), Px(shape.firstPosition.top));
     BuildControls();
     LoadDefaultResults();
 }

@@ -3,11 +3,13 @@
 #include <QImage>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "CaptionFrame.h"
+#include "MainWindow.h"
 #include "NumberNotation.h"
 #include "OpenWindows.h"
 #include "PictureBox.h"
@@ -38,6 +40,21 @@ private slots:
                  QStringList({"0.000E+00", "0.000E+00", "2.813E+07", "1.250E+07", "0.000E+00", "1.500E+04"}));
         QCOMPARE(Field(w, "Text1")->text(), QString("100"));
         QCOMPARE(Field(w, "Text11")->accessibleName(), QString("θ"));
+    }
+
+    // Every section window opens on the screen, and where the screen has room,
+    // clear of the main window, whose buttons open the next shape.
+    void opensBesideTheMainWindow() {
+        QWidget* main = OpenWindows::MainWindowIfOpen();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        const QRect screen = main->screen()->availableGeometry();
+        for (int n = 1; n <= 8; ++n) {
+            SectionWindow* w = OpenWindows::OpenSectionWindow(n);
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            QVERIFY(screen.contains(w->frameGeometry()));
+            if (screen.width() >= 1024 && screen.height() >= 768)
+                QVERIFY(!w->frameGeometry().intersects(main->frameGeometry()));
+        }
     }
 
     void everyShapeLoadsWhatItsDefaultsRecalculateTo() {

@@ -1,0 +1,47 @@
+#include "WindowPlacement.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kGap = 8;    // pixels between the main window and a section window
+constexpr int kStep = 24;  // pixels from one window of the cascade to the next
+
+// The corners a window's top-left may take, and where the cascade starts.
+struct Room {
+    int left, right, top, bottom;  // inclusive bounds of the top-left corner
+    QPoint start;
+
+    bool Exists() const { return left <= right && top <= bottom; }
+    // Cascades down and to the right, wrapping within the room.
+    QPoint Place(int index) const {
+        auto wrap = [](int first, int last, int at) { return first + (at - first) % (last - first + 1); };
+        return {wrap(left, right, std::clamp(start.x(), left, right) + index * kStep),
+                wrap(top, bottom, std::clamp(start.y(), top, bottom) + index * kStep)};
+    }
+};
+
+}  // namespace
+
+QPoint FirstSectionWindowPlace(int index, const QSize& frame, const QRect& mainFrame, const QRect& screen) {
+    const int lastLeft = screen.right() + 1 - frame.width();
+    const int lastTop = screen.bottom() + 1 - frame.height();
+    if (mainFrame.isNull()) {
+        const Room whole{screen.left(), std::max(screen.left(), lastLeft), screen.top(), std::max(screen.top(), lastTop),
+                         screen.topLeft()};
+        return whole.Place(index);
+    }
+    const Room rooms[] = {
+        {mainFrame.right() + 1 + kGap, lastLeft, screen.top(), lastTop, mainFrame.topLeft()},                 // right
+        {screen.left(), lastLeft, mainFrame.bottom() + 1 + kGap, lastTop, mainFrame.topLeft()},               // below
+        {screen.left(), mainFrame.left() - kGap - frame.width(), screen.top(), lastTop, mainFrame.topLeft()},  // left
+        {screen.left(), lastLeft, screen.top(), mainFrame.top() - kGap - frame.height(), mainFrame.topLeft()},  // above
+    };
+    for (const Room& room : rooms)
+        if (room.Exists()) return room.Place(index);
+    // A screen too small to keep the main window clear: cascade over the
+    // screen, as far on it as the window's size allows.
+    const Room whole{screen.left(), std::max(screen.left(), lastLeft), screen.top(), std::max(screen.top(), lastTop),
+                     mainFrame.topLeft()};
+    return whole.Place(index);
+}
