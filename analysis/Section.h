@@ -76,6 +76,7 @@ struct ShapeUnit {
     TwipRect picture;          // Picture1
     std::string diagram;       // the built-in picture, e.g. "diagrams/rectangle.jpg"
     std::string button;        // the main window's button picture, e.g. "buttons/rectangle.bmp"
+    std::string diagramDescription;  // what the diagram and picture A show, for screen readers
     Frame dataFrame;           // "Dati": the dimension fields
     Frame transformFrame;      // "Traslazione e Rotazione": Dx, Dy, theta
     std::vector<InputField> inputs;    // in reading and tab order

@@ -1,5 +1,6 @@
 #include "SectionWindow.h"
 
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <limits>
@@ -18,7 +19,26 @@
 using baricor::InputRole;
 using baricor::Quantity;
 
+namespace {
+
+// What a screen reader says of the diagram box, for each picture it can show.
+const char* const kSectionDiagramName = "Disegno della sezione";
+const char* const kAxesDiagramName = "Disegno degli assi";
+const char* const kAxesDiagramDescription =
+    "Assi di riferimento traslati di Dx e Dy dal baricentro G e ruotati dell'angolo θ";
+
+// A plain widget is announced as a filler; a section window is a window.
+QAccessibleInterface* AccessibleSectionWindow(const QString& className, QObject* object) {
+    if (className == QLatin1String("SectionWindow") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
+}  // namespace
+
 SectionWindow::SectionWindow(const baricor::ShapeUnit& shape, QWidget* parent) : QWidget(parent), shape_(shape) {
+    static const bool accessibleAsWindow = (QAccessible::installFactory(AccessibleSectionWindow), true);
+    Q_UNUSED(accessibleAsWindow);
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QString::fromStdString(shape.window));
     setWindowTitle(QString::fromStdString(shape.caption));
@@ -45,7 +65,7 @@ void SectionWindow::BuildControls() {
     picture_ = new PictureBox(this);
     picture_->setObjectName("Picture1");
     picture_->move(FromTwips(shape_.picture).topLeft());
-    picture_->LoadPicture(":/" + QString::fromStdString(shape_.diagram));
+    ShowPicture(":/" + QString::fromStdString(shape_.diagram), kSectionDiagramName, shape_.diagramDescription);
 
     auto* dataFrame = new CaptionFrame(QString::fromStdString(shape_.dataFrame.caption), this);
     dataFrame->setObjectName(QString::fromStdString(shape_.dataFrame.control));
@@ -148,9 +168,18 @@ void SectionWindow::WriteResults(const baricor::RecalcOutcome& outcome) {
 }
 
 void SectionWindow::ShowSectionPicture() {
-    picture_->LoadPicture(QString::fromStdString(baricor::SectionPicturePath(shape_)));
+    ShowPicture(QString::fromStdString(baricor::SectionPicturePath(shape_)), kSectionDiagramName,
+                shape_.diagramDescription);
 }
 
 void SectionWindow::ShowTransformPicture() {
-    picture_->LoadPicture(QString::fromStdString(baricor::TransformPicturePath(shape_)));
+    ShowPicture(QString::fromStdString(baricor::TransformPicturePath(shape_)), kAxesDiagramName,
+                kAxesDiagramDescription);
+}
+
+void SectionWindow::ShowPicture(const QString& file, const char* name, const std::string& description) {
+    // A picture that cannot be shown leaves the current one, and what is said of it.
+    if (!picture_->LoadPicture(file)) return;
+    picture_->setAccessibleName(QString::fromUtf8(name));
+    picture_->setAccessibleDescription(QString::fromStdString(description));
 }

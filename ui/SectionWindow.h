@@ -32,6 +32,7 @@ private:
     void BuildControls();
     QLabel* AddLabel(QWidget* parent, const std::string& control, const std::string& text,
                      const baricor::TwipRect& rect, const QFont& font);
+    void ShowPicture(const QString& file, const char* name, const std::string& description);
     void InputChanged(FieldEdit* field);
     void WriteResults(const baricor::RecalcOutcome& outcome);
 

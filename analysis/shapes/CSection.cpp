@@ -38,6 +38,9 @@ SectionProperties CFormulas(const Dimensions& d) {
 
 ShapeUnit MakeCSection() {
     ShapeUnit s = SectionWindowFrame(8, "a C", "c-section", "bmp");
+    s.diagramDescription =
+        "Sezione a C: larghezza a, altezza b, spessore delle ali t1, spessore dell'anima t2, baricentro G alla "
+        "distanza xG dal lato esterno dell'anima, assi x e y";
     s.picture = {120, 120, 2025, 2895};
     s.dataFrame = DataFrame({120, 3120, 1935, 1695});
     s.transformFrame = TransformFrame({3360, 2640, 2175, 1575});

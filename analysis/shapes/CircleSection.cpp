@@ -22,6 +22,7 @@ SectionProperties CircleFormulas(const Dimensions& dims) {
 
 ShapeUnit MakeCircleSection() {
     ShapeUnit s = SectionWindowFrame(2, "Circolare", "circle");
+    s.diagramDescription = "Sezione circolare: diametro d, baricentro G al centro, assi x e y";
     s.clientWidth = 5925;
     s.clientHeight = 4800;
     s.picture = {240, 360, 2310, 2475};

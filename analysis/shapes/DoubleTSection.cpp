@@ -27,6 +27,9 @@ SectionProperties DoubleTFormulas(const Dimensions& d) {
 
 ShapeUnit MakeDoubleTSection() {
     ShapeUnit s = SectionWindowFrame(7, "doppio T", "double-t-section");
+    s.diagramDescription =
+        "Sezione a doppio T: larghezza delle ali a, altezza b, spessore delle ali t1, spessore dell'anima t2, "
+        "baricentro G al centro, assi x e y";
     s.picture = {120, 120, 2265, 2970};
     s.dataFrame = DataFrame({120, 3120, 1935, 1695});
     s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});

@@ -40,6 +40,9 @@ SectionProperties LFormulas(const Dimensions& d) {
 
 ShapeUnit MakeLSection() {
     ShapeUnit s = SectionWindowFrame(5, "ad L", "l-section");
+    s.diagramDescription =
+        "Sezione ad L: larghezza a, altezza b, spessori delle ali t1 e t2, baricentro G alle distanze xG e yG dai lati "
+        "esterni, assi x e y";
     s.picture = {120, 120, 2385, 2790};
     s.dataFrame = DataFrame({120, 3000, 1935, 1815});
     s.transformFrame = TransformFrame({3240, 2640, 2415, 1575});

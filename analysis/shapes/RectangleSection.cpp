@@ -20,6 +20,7 @@ SectionProperties RectangleFormulas(const Dimensions& d) {
 
 ShapeUnit MakeRectangleSection() {
     ShapeUnit s = SectionWindowFrame(1, "Rettangolare", "rectangle");
+    s.diagramDescription = "Sezione rettangolare: larghezza a, altezza b, baricentro G al centro, assi x e y";
     s.picture = {240, 360, 2085, 2580};
     s.dataFrame = DataFrame({240, 3120, 1935, 1335});
     s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});

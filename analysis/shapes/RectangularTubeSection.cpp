@@ -25,6 +25,8 @@ SectionProperties TubeFormulas(const Dimensions& d) {
 
 ShapeUnit MakeRectangularTubeSection() {
     ShapeUnit s = SectionWindowFrame(3, "Tubolare", "rectangular-tube");
+    s.diagramDescription =
+        "Sezione tubolare: lati esterni a e b, spessori delle pareti t1 e t2, baricentro G al centro, assi x e y";
     s.picture = {240, 240, 2100, 2460};
     s.dataFrame = DataFrame({360, 2880, 1935, 1815});
     s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});

@@ -25,6 +25,8 @@ SectionProperties RingFormulas(const Dimensions& d) {
 
 ShapeUnit MakeRingSection() {
     ShapeUnit s = SectionWindowFrame(4, "ad Anello", "ring");
+    s.diagramDescription =
+        "Sezione ad anello: diametro esterno d1, diametro interno d2, baricentro G al centro, assi x e y";
     s.picture = {240, 360, 2250, 2505};
     s.dataFrame = DataFrame({360, 3120, 2055, 1215});
     s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});

@@ -32,6 +32,9 @@ SectionProperties TFormulas(const Dimensions& d) {
 
 ShapeUnit MakeTSection() {
     ShapeUnit s = SectionWindowFrame(6, "a T", "t-section");
+    s.diagramDescription =
+        "Sezione a T: larghezza dell'ala a, altezza b, spessore dell'ala t1, spessore dell'anima t2, baricentro G alla "
+        "distanza yG dal lato esterno dell'ala, assi x e y";
     s.picture = {120, 120, 2535, 2685};
     s.dataFrame = DataFrame({120, 2880, 1935, 1815});
     s.transformFrame = TransformFrame({3240, 2640, 2415, 1575});

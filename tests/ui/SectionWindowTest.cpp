@@ -1,4 +1,5 @@
 // The section window as a user meets it, on the rectangle and on every shape.
+#include <QAccessible>
 #include <QDir>
 #include <QImage>
 #include <QPointer>
@@ -54,6 +55,19 @@ private slots:
             QVERIFY(screen.contains(w->frameGeometry()));
             if (screen.width() >= 1024 && screen.height() >= 768)
                 QVERIFY(!w->frameGeometry().intersects(main->frameGeometry()));
+        }
+    }
+
+    // A screen reader meets a window, not a filler, and is told what its diagram shows.
+    void screenReadersMeetAWindowAndItsDiagram() {
+        for (const baricor::ShapeUnit* shape : baricor::AllShapes()) {
+            SectionWindow* w = OpenWindows::OpenSectionWindow(shape->number);
+            QAccessibleInterface* window = QAccessible::queryAccessibleInterface(w);
+            QCOMPARE(window->role(), QAccessible::Window);
+            QCOMPARE(window->text(QAccessible::Name).toStdString(), shape->caption);
+            QAccessibleInterface* diagram = QAccessible::queryAccessibleInterface(w->findChild<PictureBox*>("Picture1"));
+            QCOMPARE(diagram->text(QAccessible::Name), QString("Disegno della sezione"));
+            QVERIFY(diagram->text(QAccessible::Description).startsWith("Sezione "));
         }
     }
 
@@ -264,14 +278,18 @@ private slots:
         QCOMPARE(picture->size(), QSize(139, 172));
         QTest::mouseClick(Field(w, "Text9"), Qt::LeftButton);
         QCOMPARE(picture->size(), QSize(74, 44));
+        QCOMPARE(picture->accessibleName(), QString("Disegno degli assi"));
+        QVERIFY(picture->accessibleDescription().contains("Dx e Dy"));
         QTest::mouseClick(Field(w, "Text2"), Qt::LeftButton);
         QCOMPARE(picture->size(), QSize(54, 64));
+        QCOMPARE(picture->accessibleName(), QString("Disegno della sezione"));
         QTest::mouseClick(Field(w, "Text5"), Qt::LeftButton);  // a result field: nothing
         QCOMPARE(picture->size(), QSize(54, 64));
 
         QFile::remove(folder.filePath("Immagini/trave01B.jpg"));
         QTest::mouseClick(Field(w, "Text11"), Qt::LeftButton);  // missing: the current one stays
         QCOMPARE(picture->size(), QSize(54, 64));
+        QCOMPARE(picture->accessibleName(), QString("Disegno della sezione"));
         QDir::setCurrent(previous);
     }
 
