@@ -1,6 +1,7 @@
 // The solid rectangle: width a along x, height b along y, G at the centre.
 #include <cmath>
 
+#include "SectionGeometry.h"
 #include "SectionTable.h"
 #include "Shapes.h"
 
@@ -16,6 +17,24 @@ SectionProperties RectangleFormulas(const Dimensions& d) {
     p.Jy0 = (b * (1.0 / 12.0)) * std::pow(a, 3);
     p.Jxy0 = 0.0;  // both centroidal axes are axes of symmetry
     return p;
+}
+
+bool RectangleDrawable(const Dimensions& d) {
+    const double a = d[0];
+    const double b = d[1];
+    return a > 0 && b > 0;
+}
+
+ExtremeFibres RectangleFibres(const Dimensions& d, const SectionProperties&) {
+    const double a = d[0];
+    const double b = d[1];
+    return {b / 2, a / 2};
+}
+
+SectionOutline RectangleOutline(const Dimensions& d, const SectionProperties&) {
+    const double a = d[0];
+    const double b = d[1];
+    return {{CentredRectangle(a, b)}, {}};
 }
 
 ShapeUnit MakeRectangleSection() {
@@ -42,6 +61,9 @@ ShapeUnit MakeRectangleSection() {
     s.loadDimensions = {100, 150};
     s.hasValidityTest = false;  // negative dimensions are accepted as they are
     s.formulas = RectangleFormulas;
+    s.drawable = RectangleDrawable;
+    s.extremeFibres = RectangleFibres;
+    s.outline = RectangleOutline;
     return s;
 }
 

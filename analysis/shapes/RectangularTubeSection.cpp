@@ -2,6 +2,7 @@
 // bottom and t2 thick at the sides; G at the centre.
 #include <cmath>
 
+#include "SectionGeometry.h"
 #include "SectionTable.h"
 #include "Shapes.h"
 
@@ -21,6 +22,23 @@ SectionProperties TubeFormulas(const Dimensions& d) {
     p.Jy0 = (b * std::pow(a, 3) - (b - t1 * 2) * std::pow(a - t2 * 2, 3)) * k;
     p.Jxy0 = 0.0;  // both centroidal axes are axes of symmetry
     return p;
+}
+
+bool TubeDrawable(const Dimensions& d) {
+    const auto [a, b, t1, t2] = FourDimensions(d);
+    return a > 0 && b > 0 && Fits(t1 * 2, b) && Fits(t2 * 2, a);
+}
+
+ExtremeFibres TubeFibres(const Dimensions& d, const SectionProperties&) {
+    const double a = d[0];
+    const double b = d[1];
+    return {b / 2, a / 2};
+}
+
+// The outer rectangle and the hole, both centred on G.
+SectionOutline TubeOutline(const Dimensions& d, const SectionProperties&) {
+    const auto [a, b, t1, t2] = FourDimensions(d);
+    return {{CentredRectangle(a, b), CentredRectangle(a - t2 * 2, b - t1 * 2)}, {}};
 }
 
 ShapeUnit MakeRectangularTubeSection() {
@@ -51,6 +69,9 @@ ShapeUnit MakeRectangularTubeSection() {
     // half a side still give results without a message.
     s.hasValidityTest = true;
     s.formulas = TubeFormulas;
+    s.drawable = TubeDrawable;
+    s.extremeFibres = TubeFibres;
+    s.outline = TubeOutline;
     return s;
 }
 
