@@ -18,19 +18,20 @@ enum class DerivedQuantity { J1, J2, Alpha, RhoX, RhoY, Wx, Wy, Jp };
 
 struct DerivedField {
     DerivedQuantity quantity;
+    const char* control;  // the field's object name
     const char* label;
     const char* unit;
 };
 
 // The fields of the derived-properties window, in its order.
-inline constexpr std::array<DerivedField, 8> kDerivedFields = {{{DerivedQuantity::J1, "J1", "[mm^4]"},
-                                                                 {DerivedQuantity::J2, "J2", "[mm^4]"},
-                                                                 {DerivedQuantity::Alpha, "α", "[deg]"},
-                                                                 {DerivedQuantity::RhoX, "ρx", "[mm]"},
-                                                                 {DerivedQuantity::RhoY, "ρy", "[mm]"},
-                                                                 {DerivedQuantity::Wx, "Wx", "[mm^3]"},
-                                                                 {DerivedQuantity::Wy, "Wy", "[mm^3]"},
-                                                                 {DerivedQuantity::Jp, "Jp", "[mm^4]"}}};
+inline constexpr std::array<DerivedField, 8> kDerivedFields = {{{DerivedQuantity::J1, "J1", "J1", "[mm^4]"},
+                                                                 {DerivedQuantity::J2, "J2", "J2", "[mm^4]"},
+                                                                 {DerivedQuantity::Alpha, "Alpha", "α", "[deg]"},
+                                                                 {DerivedQuantity::RhoX, "RhoX", "ρx", "[mm]"},
+                                                                 {DerivedQuantity::RhoY, "RhoY", "ρy", "[mm]"},
+                                                                 {DerivedQuantity::Wx, "Wx", "Wx", "[mm^3]"},
+                                                                 {DerivedQuantity::Wy, "Wy", "Wy", "[mm^3]"},
+                                                                 {DerivedQuantity::Jp, "Jp", "Jp", "[mm^4]"}}};
 
 struct DerivedValues {
     double A = 0.0;      // the area, which the central ellipse needs

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "Appearance.h"
+#include "DerivedPropertiesMenu.h"
 #include "FieldEdit.h"
 #include "Fonts.h"
 #include "MessageWindow.h"
@@ -29,6 +30,7 @@ SectionWindow::SectionWindow(const baricor::ShapeUnit& shape, QWidget* parent) :
     move(Px(shape.firstPosition.left), Px(shape.firstPosition.top));
     BuildControls();
     LoadDefaultResults();
+    DerivedPropertiesMenu::AttachTo(this);
 }
 
 QLabel* SectionWindow::AddLabel(QWidget* parent, const std::string& control, const std::string& text,
@@ -133,6 +135,7 @@ void SectionWindow::Recalculate() {
     const baricor::RecalcOutcome outcome =
         baricor::Recalculate(shape_, texts, NumberNotation::Separators().decimal, NumberNotation::ResultFormat());
     WriteResults(outcome);
+    emit recalculated();
     if (outcome.showsErrore2) ShowCheckDataMessage(this);
 }
 
