@@ -60,14 +60,19 @@ DerivedPropertiesWindow::DerivedPropertiesWindow(SectionWindow& section) : secti
 void DerivedPropertiesWindow::BuildControls() {
     drawing_ = new PrincipalAxesDrawing;
     drawing_->setObjectName("Drawing");
-    drawing_->setMinimumSize(SizeFromTwips(3600, 4800));
+    drawing_->setMinimumSize(SizeFromTwips(3000, 4200));
 
     auto* column = new QVBoxLayout;
+    column->setSpacing(4);
     for (const FieldGroup& group : kGroups) {
         auto* box = new QGroupBox(group.caption);
         box->setObjectName(group.control);
         box->setFont(SansFont(8.25, true));
         auto* rows = new QGridLayout(box);
+        // As close as the section windows' rows: every window is a backing
+        // store in memory, and eight of these may be open.
+        rows->setContentsMargins(6, 4, 6, 4);
+        rows->setVerticalSpacing(4);
         for (size_t i = group.first; i < group.first + group.count; ++i) {
             const baricor::DerivedField& f = baricor::kDerivedFields[i];
             const QString control = f.control;
@@ -102,6 +107,7 @@ void DerivedPropertiesWindow::BuildControls() {
     column->addLayout(buttons);
 
     auto* window = new QHBoxLayout(this);
+    window->setContentsMargins(6, 6, 6, 6);
     window->addWidget(drawing_);
     window->addLayout(column);
     window->setSizeConstraint(QLayout::SetFixedSize);
