@@ -5,7 +5,10 @@
 //     its main window has been painted;
 //   - a section window opened: from the click on its button until it has been
 //     painted, for each of the eight, in the same run;
-//   - peak resident memory with all nine windows open.
+//   - peak resident memory with all nine windows open;
+//   - a derived-properties window opened: from F3's entry in its section
+//     window until it has been painted, for each of the eight;
+//   - peak resident memory with the eight derived windows open as well.
 //
 //   baricor-bench-startup [RUNS, default 30] [PROGRAM, default the built one]
 // The platform is offscreen unless QT_QPA_PLATFORM says otherwise.
@@ -32,12 +35,18 @@ long long Now() {
         .count();
 }
 
-struct Run {
-    double shownMs = -1;
-    std::map<int, double> openMs;
+struct Memory {
     double peakMb = -1;
     double anonMb = -1;
     double fileMb = -1;
+};
+
+struct Run {
+    double shownMs = -1;
+    std::map<int, double> openMs;
+    std::map<int, double> derivedMs;
+    Memory nine;       // the main window and the eight section windows
+    Memory seventeen;  // and the eight derived windows
 };
 
 // Starts the program once and reads what the probe reports.
@@ -66,17 +75,17 @@ bool RunOnce(const char* program, Run& run) {
         long hwm = 0, anon = 0, file = 0;
         if (std::sscanf(line, "shown %lld", &at) == 1) run.shownMs = (at - start) / 1e6;
         else if (std::sscanf(line, "open %d %lld", &number, &at) == 2) run.openMs[number] = at / 1e6;
-        else if (std::sscanf(line, "peak %ld %ld %ld", &hwm, &anon, &file) == 3) {
-            run.peakMb = hwm / 1024.0;
-            run.anonMb = anon / 1024.0;
-            run.fileMb = file / 1024.0;
-        }
+        else if (std::sscanf(line, "derived %d %lld", &number, &at) == 2) run.derivedMs[number] = at / 1e6;
+        else if (std::sscanf(line, "peak9 %ld %ld %ld", &hwm, &anon, &file) == 3)
+            run.nine = {hwm / 1024.0, anon / 1024.0, file / 1024.0};
+        else if (std::sscanf(line, "peak %ld %ld %ld", &hwm, &anon, &file) == 3)
+            run.seventeen = {hwm / 1024.0, anon / 1024.0, file / 1024.0};
     }
     std::fclose(reports);
     int status = 0;
     waitpid(child, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 && run.shownMs >= 0 && run.openMs.size() == 8 &&
-           run.peakMb > 0;
+           run.derivedMs.size() == 8 && run.nine.peakMb > 0 && run.seventeen.peakMb > 0;
 }
 
 }  // namespace
@@ -89,8 +98,9 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_GENERIC_PLUGINS", "baricorprobe", 1);
 
     std::printf("%d runs of %s on the %s platform\n", runs, program, std::getenv("QT_QPA_PLATFORM"));
-    std::vector<double> shown, opened, peak, anon, file;
-    std::map<int, std::vector<double>> openedBy;
+    std::vector<double> shown, opened, derived;
+    std::vector<double> peak, anon, file, peakAll, anonAll, fileAll;
+    std::map<int, std::vector<double>> openedBy, derivedBy;
     for (int i = 0; i < runs; ++i) {
         Run run;
         if (!RunOnce(program, run)) {
@@ -98,12 +108,19 @@ int main(int argc, char** argv) {
             return 1;
         }
         shown.push_back(run.shownMs);
-        peak.push_back(run.peakMb);
-        anon.push_back(run.anonMb);
-        file.push_back(run.fileMb);
+        peak.push_back(run.nine.peakMb);
+        anon.push_back(run.nine.anonMb);
+        file.push_back(run.nine.fileMb);
+        peakAll.push_back(run.seventeen.peakMb);
+        anonAll.push_back(run.seventeen.anonMb);
+        fileAll.push_back(run.seventeen.fileMb);
         for (const auto& [number, ms] : run.openMs) {
             opened.push_back(ms);
             openedBy[number].push_back(ms);
+        }
+        for (const auto& [number, ms] : run.derivedMs) {
+            derived.push_back(ms);
+            derivedBy[number].push_back(ms);
         }
     }
     baricor_bench::PrintSummary("start to main window shown", shown, "ms");
@@ -113,5 +130,11 @@ int main(int argc, char** argv) {
     baricor_bench::PrintSummary("peak RSS, nine windows open", peak, "MB");
     baricor_bench::PrintSummary("  of which heap and stacks", anon, "MB");
     baricor_bench::PrintSummary("  of which mapped files", file, "MB");
+    for (const auto& [number, ms] : derivedBy)
+        baricor_bench::PrintSummary("Trave" + std::to_string(number) + " derived opened", ms, "ms");
+    baricor_bench::PrintSummary("any derived window opened", derived, "ms");
+    baricor_bench::PrintSummary("peak RSS, seventeen windows open", peakAll, "MB");
+    baricor_bench::PrintSummary("  of which heap and stacks", anonAll, "MB");
+    baricor_bench::PrintSummary("  of which mapped files", fileAll, "MB");
     return 0;
 }
