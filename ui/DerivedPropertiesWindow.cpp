@@ -111,6 +111,7 @@ void DerivedPropertiesWindow::BuildControls() {
     window->addWidget(drawing_);
     window->addLayout(column);
     window->setSizeConstraint(QLayout::SetFixedSize);
+    close->setFocus();  // nothing here is typed into
 }
 
 void DerivedPropertiesWindow::Rewrite() {
