@@ -17,6 +17,22 @@ inline std::array<double, 4> FourDimensions(const Dimensions& d) { return {d[0],
 // A thickness or a hole that is at least 0 and no larger than what it is cut from.
 inline bool Fits(double part, double whole) { return part >= 0 && part <= whole; }
 
+// The shapes with four dimensions: a and b greater than 0, and t1, of which
+// the section has `acrossHeight` stacked across its height b, and t2, of which
+// it has `acrossWidth` side by side across its width a, fitting them.
+inline bool ThicknessesFit(const Dimensions& d, double acrossHeight, double acrossWidth) {
+    const auto [a, b, t1, t2] = FourDimensions(d);
+    return a > 0 && b > 0 && Fits(t1 * acrossHeight, b) && Fits(t2 * acrossWidth, a);
+}
+
+// A section whose a x b outline is centred on G: its outer faces are the
+// extreme fibres.
+inline ExtremeFibres CentredFibres(const Dimensions& d, const SectionProperties&) {
+    const double a = d[0];
+    const double b = d[1];
+    return {b / 2, a / 2};
+}
+
 // The farther of two opposite faces, at distances `one` and `other` from G.
 inline double Farther(double one, double other) { return std::max(one, other); }
 

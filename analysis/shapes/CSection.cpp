@@ -37,10 +37,8 @@ SectionProperties CFormulas(const Dimensions& d) {
     return p;
 }
 
-bool CDrawable(const Dimensions& d) {
-    const auto [a, b, t1, t2] = FourDimensions(d);
-    return a > 0 && b > 0 && Fits(t1 * 2, b) && Fits(t2, a);
-}
+// Two flanges across the height, one web across the width.
+bool CDrawable(const Dimensions& d) { return ThicknessesFit(d, 2, 1); }
 
 // G lies xG from the web's outer face, at mid-height.
 ExtremeFibres CFibres(const Dimensions& d, const SectionProperties& p) {

@@ -26,16 +26,8 @@ SectionProperties DoubleTFormulas(const Dimensions& d) {
     return p;
 }
 
-bool DoubleTDrawable(const Dimensions& d) {
-    const auto [a, b, t1, t2] = FourDimensions(d);
-    return a > 0 && b > 0 && Fits(t1 * 2, b) && Fits(t2, a);
-}
-
-ExtremeFibres DoubleTFibres(const Dimensions& d, const SectionProperties&) {
-    const double a = d[0];
-    const double b = d[1];
-    return {b / 2, a / 2};
-}
+// Two flanges across the height, one web no wider than they are.
+bool DoubleTDrawable(const Dimensions& d) { return ThicknessesFit(d, 2, 1); }
 
 // Outer faces of the flanges at y = -h and +h, their inner faces at -i and +i.
 SectionOutline DoubleTOutline(const Dimensions& d, const SectionProperties&) {
@@ -77,7 +69,7 @@ ShapeUnit MakeDoubleTSection() {
     s.hasValidityTest = true;
     s.formulas = DoubleTFormulas;
     s.drawable = DoubleTDrawable;
-    s.extremeFibres = DoubleTFibres;
+    s.extremeFibres = CentredFibres;
     s.outline = DoubleTOutline;
     return s;
 }

@@ -39,10 +39,8 @@ SectionProperties LFormulas(const Dimensions& d) {
     return p;
 }
 
-bool LDrawable(const Dimensions& d) {
-    const auto [a, b, t1, t2] = FourDimensions(d);
-    return a > 0 && b > 0 && Fits(t1, b) && Fits(t2, a);
-}
+// Each leg no thicker than the side it stands across.
+bool LDrawable(const Dimensions& d) { return ThicknessesFit(d, 1, 1); }
 
 // G lies xG from the left-hand face and yG from the bottom face.
 ExtremeFibres LFibres(const Dimensions& d, const SectionProperties& p) {

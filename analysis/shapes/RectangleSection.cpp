@@ -25,12 +25,6 @@ bool RectangleDrawable(const Dimensions& d) {
     return a > 0 && b > 0;
 }
 
-ExtremeFibres RectangleFibres(const Dimensions& d, const SectionProperties&) {
-    const double a = d[0];
-    const double b = d[1];
-    return {b / 2, a / 2};
-}
-
 SectionOutline RectangleOutline(const Dimensions& d, const SectionProperties&) {
     const double a = d[0];
     const double b = d[1];
@@ -62,7 +56,7 @@ ShapeUnit MakeRectangleSection() {
     s.hasValidityTest = false;  // negative dimensions are accepted as they are
     s.formulas = RectangleFormulas;
     s.drawable = RectangleDrawable;
-    s.extremeFibres = RectangleFibres;
+    s.extremeFibres = CentredFibres;
     s.outline = RectangleOutline;
     return s;
 }

@@ -24,16 +24,8 @@ SectionProperties TubeFormulas(const Dimensions& d) {
     return p;
 }
 
-bool TubeDrawable(const Dimensions& d) {
-    const auto [a, b, t1, t2] = FourDimensions(d);
-    return a > 0 && b > 0 && Fits(t1 * 2, b) && Fits(t2 * 2, a);
-}
-
-ExtremeFibres TubeFibres(const Dimensions& d, const SectionProperties&) {
-    const double a = d[0];
-    const double b = d[1];
-    return {b / 2, a / 2};
-}
+// Two walls t1 thick across the height, two t2 thick across the width.
+bool TubeDrawable(const Dimensions& d) { return ThicknessesFit(d, 2, 2); }
 
 // The outer rectangle and the hole, both centred on G.
 SectionOutline TubeOutline(const Dimensions& d, const SectionProperties&) {
@@ -70,7 +62,7 @@ ShapeUnit MakeRectangularTubeSection() {
     s.hasValidityTest = true;
     s.formulas = TubeFormulas;
     s.drawable = TubeDrawable;
-    s.extremeFibres = TubeFibres;
+    s.extremeFibres = CentredFibres;
     s.outline = TubeOutline;
     return s;
 }

@@ -31,10 +31,8 @@ SectionProperties TFormulas(const Dimensions& d) {
     return p;
 }
 
-bool TDrawable(const Dimensions& d) {
-    const auto [a, b, t1, t2] = FourDimensions(d);
-    return a > 0 && b > 0 && Fits(t1, b) && Fits(t2, a);
-}
+// The flange no thicker than the height, the web no wider than the flange.
+bool TDrawable(const Dimensions& d) { return ThicknessesFit(d, 1, 1); }
 
 // G lies yG above the flange's bottom face, on the web's middle line.
 ExtremeFibres TFibres(const Dimensions& d, const SectionProperties& p) {
