@@ -88,6 +88,38 @@ bool RunOnce(const char* program, Run& run) {
            run.derivedMs.size() == 8 && run.nine.peakMb > 0 && run.seventeen.peakMb > 0;
 }
 
+// The memory figures of every run, at one moment.
+struct MemorySeries {
+    std::vector<double> peak, anon, file;
+    void Add(const Memory& m) {
+        peak.push_back(m.peakMb);
+        anon.push_back(m.anonMb);
+        file.push_back(m.fileMb);
+    }
+    void Print(const std::string& moment) const {
+        baricor_bench::PrintSummary("peak RSS, " + moment, peak, "MB");
+        baricor_bench::PrintSummary("  of which heap and stacks", anon, "MB");
+        baricor_bench::PrintSummary("  of which mapped files", file, "MB");
+    }
+};
+
+// Each opening of a kind of window, and the openings by window number.
+struct Openings {
+    std::vector<double> all;
+    std::map<int, std::vector<double>> byNumber;
+    void Add(const std::map<int, double>& run) {
+        for (const auto& [number, ms] : run) {
+            all.push_back(ms);
+            byNumber[number].push_back(ms);
+        }
+    }
+    void Print(const std::string& each, const std::string& any) const {
+        for (const auto& [number, ms] : byNumber)
+            baricor_bench::PrintSummary("Trave" + std::to_string(number) + each, ms, "ms");
+        baricor_bench::PrintSummary(any, all, "ms");
+    }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -98,9 +130,9 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_GENERIC_PLUGINS", "baricorprobe", 1);
 
     std::printf("%d runs of %s on the %s platform\n", runs, program, std::getenv("QT_QPA_PLATFORM"));
-    std::vector<double> shown, opened, derived;
-    std::vector<double> peak, anon, file, peakAll, anonAll, fileAll;
-    std::map<int, std::vector<double>> openedBy, derivedBy;
+    std::vector<double> shown;
+    Openings opened, derived;
+    MemorySeries nine, seventeen;
     for (int i = 0; i < runs; ++i) {
         Run run;
         if (!RunOnce(program, run)) {
@@ -108,33 +140,15 @@ int main(int argc, char** argv) {
             return 1;
         }
         shown.push_back(run.shownMs);
-        peak.push_back(run.nine.peakMb);
-        anon.push_back(run.nine.anonMb);
-        file.push_back(run.nine.fileMb);
-        peakAll.push_back(run.seventeen.peakMb);
-        anonAll.push_back(run.seventeen.anonMb);
-        fileAll.push_back(run.seventeen.fileMb);
-        for (const auto& [number, ms] : run.openMs) {
-            opened.push_back(ms);
-            openedBy[number].push_back(ms);
-        }
-        for (const auto& [number, ms] : run.derivedMs) {
-            derived.push_back(ms);
-            derivedBy[number].push_back(ms);
-        }
+        opened.Add(run.openMs);
+        derived.Add(run.derivedMs);
+        nine.Add(run.nine);
+        seventeen.Add(run.seventeen);
     }
     baricor_bench::PrintSummary("start to main window shown", shown, "ms");
-    for (const auto& [number, ms] : openedBy)
-        baricor_bench::PrintSummary("Trave" + std::to_string(number) + " opened", ms, "ms");
-    baricor_bench::PrintSummary("any section window opened", opened, "ms");
-    baricor_bench::PrintSummary("peak RSS, nine windows open", peak, "MB");
-    baricor_bench::PrintSummary("  of which heap and stacks", anon, "MB");
-    baricor_bench::PrintSummary("  of which mapped files", file, "MB");
-    for (const auto& [number, ms] : derivedBy)
-        baricor_bench::PrintSummary("Trave" + std::to_string(number) + " derived opened", ms, "ms");
-    baricor_bench::PrintSummary("any derived window opened", derived, "ms");
-    baricor_bench::PrintSummary("peak RSS, seventeen windows open", peakAll, "MB");
-    baricor_bench::PrintSummary("  of which heap and stacks", anonAll, "MB");
-    baricor_bench::PrintSummary("  of which mapped files", fileAll, "MB");
+    opened.Print(" opened", "any section window opened");
+    nine.Print("nine windows open");
+    derived.Print(" derived opened", "any derived window opened");
+    seventeen.Print("seventeen windows open");
     return 0;
 }
