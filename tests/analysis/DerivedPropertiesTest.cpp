@@ -240,25 +240,5 @@ TEST(SectionOutline, HasTheAreaAndMomentsOfTheFormulasAboutG) {
     }
 }
 
-// The extreme fibres are the outline's farthest points from G along y and x.
-TEST(ExtremeFibres, LieOnTheOutline) {
-    for (const auto& [number, inputs] : kOutlineCases) {
-        const ShapeUnit& shape = *ShapeByNumber(number);
-        SCOPED_TRACE(shape.window);
-        const Dimensions d = DimensionsOf(shape, inputs);
-        const SectionOutline outline = *Derive(shape, inputs).outline;
-        double farthestY = 0, farthestX = 0;
-        for (const auto& polygon : outline.polygons)
-            for (const PlanePoint& point : polygon) {
-                farthestY = std::max(farthestY, std::fabs(point.y));
-                farthestX = std::max(farthestX, std::fabs(point.x));
-            }
-        for (double r : outline.circleRadii) farthestY = farthestX = std::max(farthestX, r);
-        const ExtremeFibres v = shape.extremeFibres(d, shape.formulas(d));
-        EXPECT_NEAR(v.vx, farthestY, 1e-12 * farthestY);
-        EXPECT_NEAR(v.vy, farthestX, 1e-12 * farthestX);
-    }
-}
-
 }  // namespace
 }  // namespace baricor::testing
