@@ -1,21 +1,14 @@
 #include "Recalculate.h"
 
 #include <cmath>
-#include <initializer_list>
 
 #include "AxisTransform.h"
-#include "NumericText.h"
+#include "Finite.h"
 #include "ResultFormat.h"
+#include "SectionInputs.h"
 
 namespace baricor {
 namespace {
-
-bool AllFinite(std::initializer_list<double> values) {
-    for (double v : values) {
-        if (!std::isfinite(v)) return false;
-    }
-    return true;
-}
 
 bool Shows(const ShapeUnit& shape, Quantity quantity) {
     for (const ResultField& r : shape.results) {
@@ -55,19 +48,10 @@ RecalcOutcome WriteTexts(const ShapeUnit& shape, const SectionProperties& p, con
 
 RecalcOutcome Recalculate(const ShapeUnit& shape, const std::vector<std::string>& inputTexts,
                           std::string_view decimalSeparator, std::string_view resultFormat) {
-    Dimensions dimensions;
-    AxisPlacement axes;
-    for (size_t i = 0; i < shape.inputs.size(); ++i) {
-        const double value = ReadInputNumber(i < inputTexts.size() ? inputTexts[i] : std::string(), decimalSeparator);
-        switch (shape.inputs[i].role) {
-            case InputRole::Dimension: dimensions.push_back(value); break;
-            case InputRole::Dx: axes.Dx = value; break;
-            case InputRole::Dy: axes.Dy = value; break;
-            case InputRole::Theta: axes.theta = value; break;
-        }
-    }
+    const SectionInputs read = ReadSectionInputs(shape, inputTexts, decimalSeparator);
+    const AxisPlacement& axes = read.axes;
 
-    const SectionProperties p = shape.formulas(dimensions);
+    const SectionProperties p = shape.formulas(read.dimensions);
     if (!CentroidalValuesDefined(shape, p) || !AllFinite({axes.Dx, axes.Dy, axes.theta})) return {};
 
     const std::optional<AxisResults> r = AxisTransform({p.A, p.Jx0, p.Jy0, p.Jxy0}, axes);

@@ -67,6 +67,36 @@ struct SectionProperties {
 using Dimensions = std::vector<double>;
 using SectionFormulas = SectionProperties (*)(const Dimensions&);
 
+// A point in mm about the centroid G, in the diagrams' frame: x positive to the
+// left, y positive downwards.
+struct PlanePoint {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+// The section's shape about G, for drawing: closed polygons (a hole is a
+// polygon inside another; the region inside an odd number of them is the
+// section) and circles centred on G, given by their radii.
+struct SectionOutline {
+    std::vector<std::vector<PlanePoint>> polygons;
+    std::vector<double> circleRadii;
+};
+
+// The greatest distances from G to a point of the section, measured along y
+// (vx, to the extreme fibre of bending about x) and along x (vy).
+struct ExtremeFibres {
+    double vx = 0.0;
+    double vy = 0.0;
+};
+
+// True when the dimensions describe a section that can be drawn: outer
+// dimensions greater than 0, thicknesses and holes at least 0 and no larger
+// than what they are cut from. Called with finite dimensions only.
+using DrawableTest = bool (*)(const Dimensions&);
+// Both take the dimensions and what the shape's formulas gave for them.
+using FibreDistances = ExtremeFibres (*)(const Dimensions&, const SectionProperties&);
+using OutlineGeometry = SectionOutline (*)(const Dimensions&, const SectionProperties&);
+
 struct ShapeUnit {
     int number = 0;            // 1..8, the NN of traveNNA.jpg
     std::string window;        // "Trave1"
@@ -86,6 +116,11 @@ struct ShapeUnit {
     Dimensions loadDimensions; // built-in constants equal to the default texts
     bool hasValidityTest = false;  // Errore2 when Jx0 < 0 or Jy0 < 0
     SectionFormulas formulas = nullptr;
+    // The geometry behind the derived properties: which dimensions make a
+    // section, its extreme fibres, and its outline.
+    DrawableTest drawable = nullptr;
+    FibreDistances extremeFibres = nullptr;
+    OutlineGeometry outline = nullptr;
 };
 
 // "Immagini/trave01A.jpg": picture A (the section and its dimensions) or B (the

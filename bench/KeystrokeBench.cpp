@@ -2,9 +2,12 @@
 // keystrokes in its fields, and each one is timed from the key press until the
 // window has read its inputs and written every result field (all of that
 // happens inside the key event), then, separately, until the window has also
-// been repainted.
+// been repainted. Each window is typed into twice: alone, then with its
+// derived-properties window open, whose fields and drawing are written inside
+// the same key event.
 //
 //   baricor-bench-keystroke [KEYSTROKES per shape, default 10000] [SHAPE...]
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
@@ -14,6 +17,7 @@
 #include <vector>
 
 #include "Appearance.h"
+#include "DerivedPropertiesMenu.h"
 #include "Fonts.h"
 #include "OpenWindows.h"
 #include "SectionWindow.h"
@@ -55,7 +59,8 @@ struct Timings {
     std::vector<double> painted;
 };
 
-void TypeInto(SectionWindow* window, int keystrokes, Timings& all) {
+// `derivedJ1` is the derived window's J1 field while it is open, or null.
+void TypeInto(SectionWindow* window, int keystrokes, Timings& all, const QLineEdit* derivedJ1) {
     const std::vector<QLineEdit*> fields = TypedFields(window);
     QLineEdit* area = AreaField(window);
     Timings shape;
@@ -65,6 +70,7 @@ void TypeInto(SectionWindow* window, int keystrokes, Timings& all) {
         field->end(false);
         const bool append = i % 2 == 0;
         const QString before = area->text();
+        const QString derivedBefore = derivedJ1 ? derivedJ1->text() : QString();
         const Clock::time_point start = Clock::now();
         QTest::keyClick(field, append ? Qt::Key_5 : Qt::Key_Backspace);
         const Clock::time_point written = Clock::now();
@@ -73,14 +79,16 @@ void TypeInto(SectionWindow* window, int keystrokes, Timings& all) {
         shape.written.push_back(Microseconds(start, written));
         shape.painted.push_back(Microseconds(start, painted));
         // A dimension keystroke must change the area, or nothing was measured.
-        if (i == 0 && area->text() == before) {
+        if (i == 0 && (area->text() == before || (derivedJ1 && derivedJ1->text() == derivedBefore))) {
             std::fprintf(stderr, "%s: typing did not change the results\n", qPrintable(window->objectName()));
             std::exit(1);
         }
     }
     const std::string name = window->objectName().toStdString();
-    baricor_bench::PrintSummary(name + " key to results written", shape.written, "us");
-    baricor_bench::PrintSummary(name + " key to window repainted", shape.painted, "us");
+    baricor_bench::PrintSummary(name + (derivedJ1 ? "+derived key to written" : " key to results written"),
+                                shape.written, "us");
+    baricor_bench::PrintSummary(name + (derivedJ1 ? "+derived key to repainted" : " key to window repainted"),
+                                shape.painted, "us");
     all.written.insert(all.written.end(), shape.written.begin(), shape.written.end());
     all.painted.insert(all.painted.end(), shape.painted.begin(), shape.painted.end());
 }
@@ -102,18 +110,27 @@ int main(int argc, char** argv) {
         for (const baricor::ShapeUnit* shape : baricor::AllShapes()) shapes.push_back(shape->number);
 
     std::printf("%d keystrokes per window on the %s platform\n", keystrokes, qPrintable(QApplication::platformName()));
-    Timings all;
+    Timings all, withDerived;
     for (int number : shapes) {
         SectionWindow* window = OpenWindows::OpenSectionWindow(number);
         if (!window) return 1;
         if (!QTest::qWaitForWindowExposed(window)) return 1;
-        TypeInto(window, keystrokes, all);
+        TypeInto(window, keystrokes, all, nullptr);
+
+        window->findChild<QAction*>(DerivedPropertiesMenu::kDerivedEntry)->trigger();
+        QWidget* derived = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == "DerivedProperties-" + window->objectName()) derived = top;
+        if (!derived || !QTest::qWaitForWindowExposed(derived)) return 1;
+        TypeInto(window, keystrokes, withDerived, derived->findChild<QLineEdit*>("J1"));
         window->close();
         QCoreApplication::processEvents();
     }
     if (shapes.size() > 1) {
         baricor_bench::PrintSummary("all key to results written", all.written, "us");
         baricor_bench::PrintSummary("all key to window repainted", all.painted, "us");
+        baricor_bench::PrintSummary("all+derived key to written", withDerived.written, "us");
+        baricor_bench::PrintSummary("all+derived key to repainted", withDerived.painted, "us");
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 // One recalculation per shape, from the input texts a window holds to the
-// result texts it writes. Each repetition times a single call, so the median
-// and p99 reported are those of single recalculations, as a keystroke meets them.
+// result texts it writes, and the same for its derived properties. Each
+// repetition times a single call, so the median and p99 reported are those of
+// single computations, as a keystroke meets them.
 //
 //   baricor-bench-recalc [--benchmark_repetitions=N] [google benchmark flags]
 #include <benchmark/benchmark.h>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "DerivedProperties.h"
 #include "Recalculate.h"
 #include "ResultFormat.h"
 #include "Shapes.h"
@@ -35,7 +37,9 @@ std::vector<std::vector<std::string>> TypicalInputs(const baricor::ShapeUnit& sh
     return sets;
 }
 
-void RecalculateShape(benchmark::State& state, const baricor::ShapeUnit* shape) {
+// Times `compute` on one set of a window's texts per repetition.
+template <typename Compute>
+void TimeOneCall(benchmark::State& state, const baricor::ShapeUnit* shape, Compute compute) {
     const std::vector<std::vector<std::string>> sets = TypicalInputs(*shape);
     // Each repetition is a fresh state of one iteration: the count that picks
     // the next set of texts has to outlive it.
@@ -43,11 +47,25 @@ void RecalculateShape(benchmark::State& state, const baricor::ShapeUnit* shape) 
     for (auto _ : state) {
         const std::vector<std::string>& texts = sets[next++ % sets.size()];
         const auto start = std::chrono::steady_clock::now();
-        baricor::RecalcOutcome outcome = baricor::Recalculate(*shape, texts, ".", baricor::kDefaultResultFormat);
+        auto outcome = compute(*shape, texts);
         benchmark::DoNotOptimize(outcome);
         const auto end = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
     }
+}
+
+void RecalculateShape(benchmark::State& state, const baricor::ShapeUnit* shape) {
+    TimeOneCall(state, shape, [](const baricor::ShapeUnit& s, const std::vector<std::string>& texts) {
+        return baricor::Recalculate(s, texts, ".", baricor::kDefaultResultFormat);
+    });
+}
+
+// What the derived window writes: the values, their texts and the outline it draws.
+void DeriveShape(benchmark::State& state, const baricor::ShapeUnit* shape) {
+    TimeOneCall(state, shape, [](const baricor::ShapeUnit& s, const std::vector<std::string>& texts) {
+        const baricor::DerivedSection derived = baricor::DeriveSection(s, texts, ".");
+        return std::make_pair(derived, baricor::DerivedTexts(derived, ".", baricor::kDefaultResultFormat));
+    });
 }
 
 double P99(const std::vector<double>& v) { return baricor_bench::Percentile(v, 99.0); }
@@ -56,15 +74,17 @@ double Max(const std::vector<double>& v) { return baricor_bench::Percentile(v, 1
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (const baricor::ShapeUnit* shape : baricor::AllShapes()) {
-        benchmark::RegisterBenchmark(("Recalculate/" + shape->window).c_str(), RecalculateShape, shape)
-            ->UseManualTime()
-            ->Iterations(1)
-            ->Repetitions(10000)
-            ->ComputeStatistics("p99", P99)
-            ->ComputeStatistics("max", Max)
-            ->ReportAggregatesOnly(true)
-            ->Unit(benchmark::kMicrosecond);
+    for (const auto& [name, timed] : {std::pair{"Recalculate/", RecalculateShape}, std::pair{"Derive/", DeriveShape}}) {
+        for (const baricor::ShapeUnit* shape : baricor::AllShapes()) {
+            benchmark::RegisterBenchmark((name + shape->window).c_str(), timed, shape)
+                ->UseManualTime()
+                ->Iterations(1)
+                ->Repetitions(10000)
+                ->ComputeStatistics("p99", P99)
+                ->ComputeStatistics("max", Max)
+                ->ReportAggregatesOnly(true)
+                ->Unit(benchmark::kMicrosecond);
+        }
     }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

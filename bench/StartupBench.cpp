@@ -5,7 +5,10 @@
 //     its main window has been painted;
 //   - a section window opened: from the click on its button until it has been
 //     painted, for each of the eight, in the same run;
-//   - peak resident memory with all nine windows open.
+//   - peak resident memory with all nine windows open;
+//   - a derived-properties window opened: from F3's entry in its section
+//     window until it has been painted, for each of the eight;
+//   - peak resident memory with the eight derived windows open as well.
 //
 //   baricor-bench-startup [RUNS, default 30] [PROGRAM, default the built one]
 // The platform is offscreen unless QT_QPA_PLATFORM says otherwise.
@@ -32,12 +35,18 @@ long long Now() {
         .count();
 }
 
-struct Run {
-    double shownMs = -1;
-    std::map<int, double> openMs;
+struct Memory {
     double peakMb = -1;
     double anonMb = -1;
     double fileMb = -1;
+};
+
+struct Run {
+    double shownMs = -1;
+    std::map<int, double> openMs;
+    std::map<int, double> derivedMs;
+    Memory nine;       // the main window and the eight section windows
+    Memory seventeen;  // and the eight derived windows
 };
 
 // Starts the program once and reads what the probe reports.
@@ -66,18 +75,50 @@ bool RunOnce(const char* program, Run& run) {
         long hwm = 0, anon = 0, file = 0;
         if (std::sscanf(line, "shown %lld", &at) == 1) run.shownMs = (at - start) / 1e6;
         else if (std::sscanf(line, "open %d %lld", &number, &at) == 2) run.openMs[number] = at / 1e6;
-        else if (std::sscanf(line, "peak %ld %ld %ld", &hwm, &anon, &file) == 3) {
-            run.peakMb = hwm / 1024.0;
-            run.anonMb = anon / 1024.0;
-            run.fileMb = file / 1024.0;
-        }
+        else if (std::sscanf(line, "derived %d %lld", &number, &at) == 2) run.derivedMs[number] = at / 1e6;
+        else if (std::sscanf(line, "peak9 %ld %ld %ld", &hwm, &anon, &file) == 3)
+            run.nine = {hwm / 1024.0, anon / 1024.0, file / 1024.0};
+        else if (std::sscanf(line, "peak %ld %ld %ld", &hwm, &anon, &file) == 3)
+            run.seventeen = {hwm / 1024.0, anon / 1024.0, file / 1024.0};
     }
     std::fclose(reports);
     int status = 0;
     waitpid(child, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 && run.shownMs >= 0 && run.openMs.size() == 8 &&
-           run.peakMb > 0;
+           run.derivedMs.size() == 8 && run.nine.peakMb > 0 && run.seventeen.peakMb > 0;
 }
+
+// The memory figures of every run, at one moment.
+struct MemorySeries {
+    std::vector<double> peak, anon, file;
+    void Add(const Memory& m) {
+        peak.push_back(m.peakMb);
+        anon.push_back(m.anonMb);
+        file.push_back(m.fileMb);
+    }
+    void Print(const std::string& moment) const {
+        baricor_bench::PrintSummary("peak RSS, " + moment, peak, "MB");
+        baricor_bench::PrintSummary("  of which heap and stacks", anon, "MB");
+        baricor_bench::PrintSummary("  of which mapped files", file, "MB");
+    }
+};
+
+// Each opening of a kind of window, and the openings by window number.
+struct Openings {
+    std::vector<double> all;
+    std::map<int, std::vector<double>> byNumber;
+    void Add(const std::map<int, double>& run) {
+        for (const auto& [number, ms] : run) {
+            all.push_back(ms);
+            byNumber[number].push_back(ms);
+        }
+    }
+    void Print(const std::string& each, const std::string& any) const {
+        for (const auto& [number, ms] : byNumber)
+            baricor_bench::PrintSummary("Trave" + std::to_string(number) + each, ms, "ms");
+        baricor_bench::PrintSummary(any, all, "ms");
+    }
+};
 
 }  // namespace
 
@@ -89,8 +130,9 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_GENERIC_PLUGINS", "baricorprobe", 1);
 
     std::printf("%d runs of %s on the %s platform\n", runs, program, std::getenv("QT_QPA_PLATFORM"));
-    std::vector<double> shown, opened, peak, anon, file;
-    std::map<int, std::vector<double>> openedBy;
+    std::vector<double> shown;
+    Openings opened, derived;
+    MemorySeries nine, seventeen;
     for (int i = 0; i < runs; ++i) {
         Run run;
         if (!RunOnce(program, run)) {
@@ -98,20 +140,15 @@ int main(int argc, char** argv) {
             return 1;
         }
         shown.push_back(run.shownMs);
-        peak.push_back(run.peakMb);
-        anon.push_back(run.anonMb);
-        file.push_back(run.fileMb);
-        for (const auto& [number, ms] : run.openMs) {
-            opened.push_back(ms);
-            openedBy[number].push_back(ms);
-        }
+        opened.Add(run.openMs);
+        derived.Add(run.derivedMs);
+        nine.Add(run.nine);
+        seventeen.Add(run.seventeen);
     }
     baricor_bench::PrintSummary("start to main window shown", shown, "ms");
-    for (const auto& [number, ms] : openedBy)
-        baricor_bench::PrintSummary("Trave" + std::to_string(number) + " opened", ms, "ms");
-    baricor_bench::PrintSummary("any section window opened", opened, "ms");
-    baricor_bench::PrintSummary("peak RSS, nine windows open", peak, "MB");
-    baricor_bench::PrintSummary("  of which heap and stacks", anon, "MB");
-    baricor_bench::PrintSummary("  of which mapped files", file, "MB");
+    opened.Print(" opened", "any section window opened");
+    nine.Print("nine windows open");
+    derived.Print(" derived opened", "any derived window opened");
+    seventeen.Print("seventeen windows open");
     return 0;
 }

@@ -1,4 +1,5 @@
-// Arbitrary input texts through every shape's recalculation.
+// Arbitrary input texts through every shape's recalculation and its derived
+// properties.
 // Input: a byte choosing the shape ('1' is Trave1), a byte choosing the result
 // pattern ('4' is the default four digits), a byte choosing the regional
 // notation ('0' point, '1' comma, '4' Arabic; see FuzzSupport.h), then the
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "DerivedProperties.h"
 #include "FuzzSupport.h"
 #include "Recalculate.h"
 #include "ResultFormat.h"
@@ -15,6 +17,41 @@
 
 using namespace baricor;
 using baricor::fuzz::Require;
+
+namespace {
+
+// Every derived text is well-formed (α in 0.00) or every one is blank, never
+// inf or nan; α lies in (-90, 90] but for the shortened pi's 0.0000187 above
+// it, J1 is the greater moment, and where the axes are the values do not move.
+void CheckDerived(const ShapeUnit& shape, const std::vector<std::string>& inputs, std::string_view separator,
+                  std::string_view pattern, const std::string& all) {
+    const DerivedSection derived = DeriveSection(shape, inputs, separator);
+    const std::vector<std::string> texts = DerivedTexts(derived, separator, pattern);
+    Require(texts.size() == kDerivedFields.size(), "one text per derived field", all);
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (!derived.values) {
+            Require(texts[i].empty(), "undefined derived values are blank", all);
+            continue;
+        }
+        const bool angle = kDerivedFields[i].quantity == DerivedQuantity::Alpha;
+        Require(grammar::MatchesPattern(texts[i], angle ? CentroidFormat : pattern, separator),
+                angle ? "alpha follows 0.00" : "a derived value follows the chosen pattern", texts[i]);
+    }
+    if (derived.values) {
+        Require(derived.outline.has_value(), "a section with derived values can be drawn", all);
+        Require(derived.values->alpha > -90 && derived.values->alpha < 90.00002, "alpha lies in (-90, 90]", all);
+        Require(derived.values->J1 >= derived.values->J2, "J1 is the greater principal moment", all);
+    }
+
+    std::vector<std::string> axesAtG = inputs;
+    axesAtG.resize(shape.inputs.size());
+    for (size_t i = 0; i < shape.inputs.size(); ++i)
+        if (shape.inputs[i].role != InputRole::Dimension) axesAtG[i] = "0";
+    Require(DerivedTexts(DeriveSection(shape, axesAtG, separator), separator, pattern) == texts,
+            "the derived values do not depend on Dx, Dy or theta", all);
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 3) return 0;
@@ -31,6 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             inputs.back() += static_cast<char>(data[i]);
     }
     const std::string all(reinterpret_cast<const char*>(data), size);
+
+    CheckDerived(shape, inputs, separator, pattern, all);
 
     const RecalcOutcome outcome = Recalculate(shape, inputs, separator, pattern);
     if (!outcome.hasResult) {

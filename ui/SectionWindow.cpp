@@ -7,6 +7,7 @@
 
 #include "Appearance.h"
 #include "CaptionFrame.h"
+#include "DerivedPropertiesMenu.h"
 #include "FieldEdit.h"
 #include "Fonts.h"
 #include "MessageWindow.h"
@@ -48,6 +49,7 @@ SectionWindow::SectionWindow(const baricor::ShapeUnit& shape, QWidget* parent) :
     setFixedSize(SizeFromTwips(shape.clientWidth, shape.clientHeight));
     BuildControls();
     LoadDefaultResults();
+    DerivedPropertiesMenu::AttachTo(this);
 }
 
 QLabel* SectionWindow::AddLabel(QWidget* parent, const std::string& control, const std::string& text,
@@ -155,6 +157,7 @@ void SectionWindow::Recalculate() {
     const baricor::RecalcOutcome outcome =
         baricor::Recalculate(shape_, texts, NumberNotation::Separators().decimal, NumberNotation::ResultFormat());
     WriteResults(outcome);
+    emit recalculated();
     if (outcome.showsErrore2) ShowCheckDataMessage(this);
 }
 

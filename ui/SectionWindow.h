@@ -27,6 +27,10 @@ public:
     void ShowSectionPicture();
     void ShowTransformPicture();
 
+signals:
+    // After each recalculation, once its results are written.
+    void recalculated();
+
 private:
     void LoadDefaultResults();
     void BuildControls();

@@ -4,6 +4,7 @@
 // mid-height.
 #include <cmath>
 
+#include "SectionGeometry.h"
 #include "SectionTable.h"
 #include "Shapes.h"
 
@@ -34,6 +35,26 @@ SectionProperties CFormulas(const Dimensions& d) {
     p.Jxy0 = 0.0;  // the centroidal x axis is an axis of symmetry
     p.xG = xG;
     return p;
+}
+
+// Two flanges across the height, one web across the width.
+bool CDrawable(const Dimensions& d) { return ThicknessesFit(d, 2, 1); }
+
+// G lies xG from the web's outer face, at mid-height.
+ExtremeFibres CFibres(const Dimensions& d, const SectionProperties& p) {
+    const double a = d[0];
+    const double b = d[1];
+    return {b / 2, Farther(p.xG, a - p.xG)};
+}
+
+// The web's outer face at x = xG, the flange tips at xG - a; the flanges' outer
+// faces at y = -h and +h, their inner faces at -i and +i.
+SectionOutline COutline(const Dimensions& d, const SectionProperties& p) {
+    const auto [a, b, t1, t2] = FourDimensions(d);
+    const double x = p.xG;
+    const double h = b / 2;
+    const double i = h - t1;
+    return {{{{x, -h}, {x - a, -h}, {x - a, -i}, {x - t2, -i}, {x - t2, i}, {x - a, i}, {x - a, h}, {x, h}}}, {}};
 }
 
 ShapeUnit MakeCSection() {
@@ -68,6 +89,9 @@ ShapeUnit MakeCSection() {
     // out-of-range xG passes without a message.
     s.hasValidityTest = true;
     s.formulas = CFormulas;
+    s.drawable = CDrawable;
+    s.extremeFibres = CFibres;
+    s.outline = COutline;
     return s;
 }
 

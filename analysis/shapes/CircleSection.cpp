@@ -1,6 +1,7 @@
 // The solid circle of diameter d, G at the centre.
 #include <cmath>
 
+#include "SectionGeometry.h"
 #include "SectionTable.h"
 #include "Shapes.h"
 
@@ -18,6 +19,21 @@ SectionProperties CircleFormulas(const Dimensions& dims) {
     p.Jy0 = J0;
     p.Jxy0 = 0.0;  // every centroidal axis is an axis of symmetry
     return p;
+}
+
+bool CircleDrawable(const Dimensions& dims) {
+    const double d = dims[0];
+    return d > 0;
+}
+
+ExtremeFibres CircleFibres(const Dimensions& dims, const SectionProperties&) {
+    const double d = dims[0];
+    return {d / 2, d / 2};
+}
+
+SectionOutline CircleOutline(const Dimensions& dims, const SectionProperties&) {
+    const double d = dims[0];
+    return {{}, {d / 2}};
 }
 
 ShapeUnit MakeCircleSection() {
@@ -46,6 +62,9 @@ ShapeUnit MakeCircleSection() {
     s.loadDimensions = {100};
     s.hasValidityTest = false;  // only even powers of d: no data give a negative moment
     s.formulas = CircleFormulas;
+    s.drawable = CircleDrawable;
+    s.extremeFibres = CircleFibres;
+    s.outline = CircleOutline;
     return s;
 }
 

@@ -2,6 +2,7 @@
 // of their width, b the overall height. G is the centre of the a x b rectangle.
 #include <cmath>
 
+#include "SectionGeometry.h"
 #include "SectionTable.h"
 #include "Shapes.h"
 
@@ -23,6 +24,20 @@ SectionProperties DoubleTFormulas(const Dimensions& d) {
     p.Jy0 = k * (((std::pow(a, 3) * 2) * t1 + std::pow(t2, 3) * b) - std::pow(t2, 3) * (t1 * 2));
     p.Jxy0 = 0.0;  // both centroidal axes are axes of symmetry
     return p;
+}
+
+// Two flanges across the height, one web no wider than they are.
+bool DoubleTDrawable(const Dimensions& d) { return ThicknessesFit(d, 2, 1); }
+
+// Outer faces of the flanges at y = -h and +h, their inner faces at -i and +i.
+SectionOutline DoubleTOutline(const Dimensions& d, const SectionProperties&) {
+    const auto [a, b, t1, t2] = FourDimensions(d);
+    const double f = a / 2;
+    const double w = t2 / 2;
+    const double h = b / 2;
+    const double i = h - t1;
+    return {{{{f, -h}, {-f, -h}, {-f, -i}, {-w, -i}, {-w, i}, {-f, i}, {-f, h}, {f, h}, {f, i}, {w, i}, {w, -i}, {f, -i}}},
+            {}};
 }
 
 ShapeUnit MakeDoubleTSection() {
@@ -56,6 +71,9 @@ ShapeUnit MakeDoubleTSection() {
     // than half the height or a web wider than the flanges pass without a message.
     s.hasValidityTest = true;
     s.formulas = DoubleTFormulas;
+    s.drawable = DoubleTDrawable;
+    s.extremeFibres = CentredFibres;
+    s.outline = DoubleTOutline;
     return s;
 }
 

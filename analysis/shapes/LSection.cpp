@@ -4,6 +4,7 @@
 // horizontal leg, so the corner where the legs meet lies at (+xG, +yG).
 #include <cmath>
 
+#include "SectionGeometry.h"
 #include "SectionTable.h"
 #include "Shapes.h"
 
@@ -36,6 +37,27 @@ SectionProperties LFormulas(const Dimensions& d) {
     p.xG = xG;
     p.yG = yG;
     return p;
+}
+
+// Each leg no thicker than the side it stands across.
+bool LDrawable(const Dimensions& d) { return ThicknessesFit(d, 1, 1); }
+
+// G lies xG from the left-hand face and yG from the bottom face.
+ExtremeFibres LFibres(const Dimensions& d, const SectionProperties& p) {
+    const double a = d[0];
+    const double b = d[1];
+    return {Farther(p.yG, b - p.yG), Farther(p.xG, a - p.xG)};
+}
+
+// From the corner where the legs meet, (xG, yG): along the bottom face to the
+// tip of the horizontal leg (towards -x), up to its top face, along it to the
+// vertical leg, up that leg's inner face to the top, and back down the
+// left-hand face.
+SectionOutline LOutline(const Dimensions& d, const SectionProperties& p) {
+    const auto [a, b, t1, t2] = FourDimensions(d);
+    const double x = p.xG;
+    const double y = p.yG;
+    return {{{{x, y}, {x - a, y}, {x - a, y - t1}, {x - t2, y - t1}, {x - t2, y - b}, {x, y - b}}}, {}};
 }
 
 ShapeUnit MakeLSection() {
@@ -71,6 +93,9 @@ ShapeUnit MakeLSection() {
     // the section is wide or high still give results without a message.
     s.hasValidityTest = true;
     s.formulas = LFormulas;
+    s.drawable = LDrawable;
+    s.extremeFibres = LFibres;
+    s.outline = LOutline;
     return s;
 }
 

@@ -1,6 +1,7 @@
 // The solid rectangle: width a along x, height b along y, G at the centre.
 #include <cmath>
 
+#include "SectionGeometry.h"
 #include "SectionTable.h"
 #include "Shapes.h"
 
@@ -16,6 +17,18 @@ SectionProperties RectangleFormulas(const Dimensions& d) {
     p.Jy0 = (b * (1.0 / 12.0)) * std::pow(a, 3);
     p.Jxy0 = 0.0;  // both centroidal axes are axes of symmetry
     return p;
+}
+
+bool RectangleDrawable(const Dimensions& d) {
+    const double a = d[0];
+    const double b = d[1];
+    return a > 0 && b > 0;
+}
+
+SectionOutline RectangleOutline(const Dimensions& d, const SectionProperties&) {
+    const double a = d[0];
+    const double b = d[1];
+    return {{CentredRectangle(a, b)}, {}};
 }
 
 ShapeUnit MakeRectangleSection() {
@@ -43,6 +56,9 @@ ShapeUnit MakeRectangleSection() {
     s.loadDimensions = {100, 150};
     s.hasValidityTest = false;  // negative dimensions are accepted as they are
     s.formulas = RectangleFormulas;
+    s.drawable = RectangleDrawable;
+    s.extremeFibres = CentredFibres;
+    s.outline = RectangleOutline;
     return s;
 }
 

@@ -2,6 +2,7 @@
 // bottom and t2 thick at the sides; G at the centre.
 #include <cmath>
 
+#include "SectionGeometry.h"
 #include "SectionTable.h"
 #include "Shapes.h"
 
@@ -21,6 +22,15 @@ SectionProperties TubeFormulas(const Dimensions& d) {
     p.Jy0 = (b * std::pow(a, 3) - (b - t1 * 2) * std::pow(a - t2 * 2, 3)) * k;
     p.Jxy0 = 0.0;  // both centroidal axes are axes of symmetry
     return p;
+}
+
+// Two walls t1 thick across the height, two t2 thick across the width.
+bool TubeDrawable(const Dimensions& d) { return ThicknessesFit(d, 2, 2); }
+
+// The outer rectangle and the hole, both centred on G.
+SectionOutline TubeOutline(const Dimensions& d, const SectionProperties&) {
+    const auto [a, b, t1, t2] = FourDimensions(d);
+    return {{CentredRectangle(a, b), CentredRectangle(a - t2 * 2, b - t1 * 2)}, {}};
 }
 
 ShapeUnit MakeRectangularTubeSection() {
@@ -53,6 +63,9 @@ ShapeUnit MakeRectangularTubeSection() {
     // half a side still give results without a message.
     s.hasValidityTest = true;
     s.formulas = TubeFormulas;
+    s.drawable = TubeDrawable;
+    s.extremeFibres = CentredFibres;
+    s.outline = TubeOutline;
     return s;
 }
 

@@ -1,6 +1,7 @@
 // The ring: outer diameter d1, inner diameter d2, G at the common centre.
 #include <cmath>
 
+#include "SectionGeometry.h"
 #include "SectionTable.h"
 #include "Shapes.h"
 
@@ -21,6 +22,24 @@ SectionProperties RingFormulas(const Dimensions& d) {
     p.Jy0 = J0;
     p.Jxy0 = 0.0;  // every centroidal axis is an axis of symmetry
     return p;
+}
+
+bool RingDrawable(const Dimensions& d) {
+    const double d1 = d[0];
+    const double d2 = d[1];
+    return d1 > 0 && Fits(d2, d1);
+}
+
+ExtremeFibres RingFibres(const Dimensions& d, const SectionProperties&) {
+    const double d1 = d[0];
+    return {d1 / 2, d1 / 2};
+}
+
+// The outer circle and the hole.
+SectionOutline RingOutline(const Dimensions& d, const SectionProperties&) {
+    const double d1 = d[0];
+    const double d2 = d[1];
+    return {{}, {d1 / 2, d2 / 2}};
 }
 
 ShapeUnit MakeRingSection() {
@@ -49,6 +68,9 @@ ShapeUnit MakeRingSection() {
     s.loadDimensions = {100, 80};
     s.hasValidityTest = true;  // an inner diameter larger than the outer one
     s.formulas = RingFormulas;
+    s.drawable = RingDrawable;
+    s.extremeFibres = RingFibres;
+    s.outline = RingOutline;
     return s;
 }
 

@@ -3,6 +3,7 @@
 // G lies on the web's middle line.
 #include <cmath>
 
+#include "SectionGeometry.h"
 #include "SectionTable.h"
 #include "Shapes.h"
 
@@ -28,6 +29,26 @@ SectionProperties TFormulas(const Dimensions& d) {
     p.Jxy0 = 0.0;  // the web's middle line is an axis of symmetry
     p.yG = yG;
     return p;
+}
+
+// The flange no thicker than the height, the web no wider than the flange.
+bool TDrawable(const Dimensions& d) { return ThicknessesFit(d, 1, 1); }
+
+// G lies yG above the flange's bottom face, on the web's middle line.
+ExtremeFibres TFibres(const Dimensions& d, const SectionProperties& p) {
+    const double a = d[0];
+    const double b = d[1];
+    return {Farther(p.yG, b - p.yG), a / 2};
+}
+
+// The flange's bottom face lies at y = yG; the web rises from the flange's top
+// face (yG - t1) to the top of the section (yG - b).
+SectionOutline TOutline(const Dimensions& d, const SectionProperties& p) {
+    const auto [a, b, t1, t2] = FourDimensions(d);
+    const double y = p.yG;
+    const double f = a / 2;
+    const double w = t2 / 2;
+    return {{{{f, y}, {-f, y}, {-f, y - t1}, {-w, y - t1}, {-w, y - b}, {w, y - b}, {w, y - t1}, {f, y - t1}}}, {}};
 }
 
 ShapeUnit MakeTSection() {
@@ -62,6 +83,9 @@ ShapeUnit MakeTSection() {
     // than the height or a web wider than the flange passes without a message.
     s.hasValidityTest = true;
     s.formulas = TFormulas;
+    s.drawable = TDrawable;
+    s.extremeFibres = TFibres;
+    s.outline = TOutline;
     return s;
 }
 

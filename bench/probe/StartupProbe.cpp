@@ -4,14 +4,21 @@
 //   shown <steady clock ns>          when the main window has first been painted
 //   open <N> <ns>                    from a click on the main window's button N
 //                                    until window TraveN has first been painted
-//   peak <VmHWM kB> <RssAnon kB> <RssFile kB>
+//   peak9 <VmHWM kB> <RssAnon kB> <RssFile kB>
 //                                    with the main window and the eight section
 //                                    windows open (the peak, then what of the
 //                                    resident memory is the program's own heap
-//                                    and what is mapped files), then it quits.
+//                                    and what is mapped files)
+//   derived <N> <ns>                 from F3's entry in window TraveN until its
+//                                    derived-properties window has first been
+//                                    painted
+//   peak <VmHWM kB> <RssAnon kB> <RssFile kB>
+//                                    the same with the eight derived windows
+//                                    open as well, then it quits.
 // With BARICOR_PROBE_START_ONLY set it quits once the main window is shown, so
 // that a profiler sees the start alone.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QGenericPlugin>
@@ -31,6 +38,21 @@ long long Now() {
 long StatusKilobytes(const QByteArray& status, const char* key) {
     const int at = status.indexOf(key);
     return at < 0 ? -1 : std::atol(status.constData() + at + qstrlen(key));
+}
+
+void PrintMemory(const char* tag) {
+    QFile file("/proc/self/status");
+    file.open(QIODevice::ReadOnly);
+    const QByteArray status = file.readAll();
+    std::printf("%s %ld %ld %ld\n", tag, StatusKilobytes(status, "VmHWM:"), StatusKilobytes(status, "RssAnon:"),
+                StatusKilobytes(status, "RssFile:"));
+    std::fflush(stdout);
+}
+
+QWidget* TopLevel(const QString& name) {
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == name) return top;
+    return nullptr;
 }
 
 class StartupProbe : public QObject {
@@ -56,43 +78,61 @@ protected:
     }
 
 private:
+    // Steps: 1 the main window shown, 2 to 9 the section windows, 10 to 17
+    // their derived windows.
     void Reached(long long at) {
         if (next_ == 1) {
             std::printf("shown %lld\n", at);
-        } else {
+        } else if (next_ <= 9) {
             std::printf("open %d %lld\n", next_ - 1, at - clickedAt_);
+        } else {
+            std::printf("derived %d %lld\n", next_ - 9, at - clickedAt_);
         }
         std::fflush(stdout);
         if (next_ == 1 && qEnvironmentVariableIsSet("BARICOR_PROBE_START_ONLY")) {
             QCoreApplication::quit();
             return;
         }
-        if (next_ > 8) {
-            QFile file("/proc/self/status");
-            file.open(QIODevice::ReadOnly);
-            const QByteArray status = file.readAll();
-            std::printf("peak %ld %ld %ld\n", StatusKilobytes(status, "VmHWM:"), StatusKilobytes(status, "RssAnon:"),
-                        StatusKilobytes(status, "RssFile:"));
-            std::fflush(stdout);
+        if (next_ == 9) PrintMemory("peak9");
+        if (next_ == 17) {
+            PrintMemory("peak");
             QCoreApplication::quit();
             return;
         }
-        Open(next_++);
+        if (next_ < 9)
+            Open(next_);
+        else
+            OpenDerived(next_ - 8);
+        ++next_;
     }
 
     void Open(int number) {
-        QWidget* form = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->objectName() == "Form1") form = top;
+        QWidget* form = TopLevel("Form1");
         auto* button = form ? form->findChild<QAbstractButton*>(QString("Command%1").arg(number)) : nullptr;
         if (!button) {
             std::fprintf(stderr, "probe: no button Command%d\n", number);
             std::_Exit(2);
         }
-        waitingFor_ = QString("Trave%1").arg(number);
+        Await(QString("Trave%1").arg(number));
+        button->click();
+    }
+
+    // F3's entry of section window TraveN.
+    void OpenDerived(int number) {
+        QWidget* section = TopLevel(QString("Trave%1").arg(number));
+        auto* entry = section ? section->findChild<QAction*>("DerivedPropertiesAction") : nullptr;
+        if (!entry) {
+            std::fprintf(stderr, "probe: Trave%d has no entry for its derived properties\n", number);
+            std::_Exit(2);
+        }
+        Await(QString("DerivedProperties-Trave%1").arg(number));
+        entry->trigger();
+    }
+
+    void Await(const QString& window) {
+        waitingFor_ = window;
         painted_ = false;
         clickedAt_ = Now();
-        button->click();
     }
 
     QString waitingFor_ = "Form1";

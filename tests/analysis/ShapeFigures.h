@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "Section.h"
+
 namespace baricor::testing {
 
 struct ShapeFigure {
@@ -27,5 +29,9 @@ inline void PrintTo(const ShapeFigure& figure, std::ostream* os) { *os << figure
 class ShapeFigures : public ::testing::TestWithParam<ShapeFigure> {};
 
 std::string FigureName(const ::testing::TestParamInfo<ShapeFigure>& info);
+
+// A window's input texts: its defaults, with the texts `overrides` gives by label.
+std::vector<std::string> InputTexts(const ShapeUnit& shape,
+                                    const std::vector<std::pair<std::string, std::string>>& overrides);
 
 }  // namespace baricor::testing

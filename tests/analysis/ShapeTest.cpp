@@ -13,8 +13,6 @@ std::string FigureName(const ::testing::TestParamInfo<ShapeFigure>& info) {
     return name;
 }
 
-namespace {
-
 std::vector<std::string> InputTexts(const ShapeUnit& shape,
                                     const std::vector<std::pair<std::string, std::string>>& overrides) {
     std::vector<std::string> texts;
@@ -27,8 +25,6 @@ std::vector<std::string> InputTexts(const ShapeUnit& shape,
     }
     return texts;
 }
-
-}  // namespace
 
 TEST_P(ShapeFigures, ShowsTheseTexts) {
     const ShapeFigure& f = GetParam();
@@ -88,6 +84,7 @@ TEST(ShapeTables, AreCompleteAndConsistent) {
         for (const InputField& f : shape->inputs) dimensions += f.role == InputRole::Dimension;
         EXPECT_EQ(dimensions, shape->loadDimensions.size());
         EXPECT_EQ(shape->inputs.size(), dimensions + 3);
+        EXPECT_TRUE(shape->formulas && shape->drawable && shape->extremeFibres && shape->outline);
         ASSERT_GE(shape->results.size(), 6u);
         const Quantity order[] = {Quantity::Sx, Quantity::Sy, Quantity::Jx, Quantity::Jy, Quantity::Jxy, Quantity::A};
         for (size_t i = 0; i < 6; ++i) EXPECT_EQ(shape->results[i].quantity, order[i]);

@@ -1,7 +1,9 @@
-// A seeded monkey: thousands of random user actions across the main window and
-// the eight section windows (typing, deleting, pasting long and strange texts,
-// clicks, the digit menu, "Chiudi Tutto", "Menu", "Info", "Guida", closing and
-// reopening), with the program's promises checked after every single one.
+// A seeded monkey: thousands of random user actions across the main window, the
+// eight section windows and their derived-properties windows (typing,
+// deleting, pasting long and strange texts, clicks, the digit menu, "Chiudi
+// Tutto", "Menu", "Info", "Guida", F3 and the context menus, "Copia risultati"
+// and "Copia", closing and reopening), with the program's promises checked
+// after every single one.
 //
 //   BARICOR_MONKEY_SEED    the seed (default 20040701); an odd seed types with
 //                          the decimal comma, an even one with the point
@@ -13,9 +15,12 @@
 // BARICOR_MONKEY_EVENTS set to that number plus one replays it exactly.
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
 #include <cmath>
@@ -23,10 +28,14 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <random>
 #include <set>
 
 #include "AboutWindow.h"
+#include "DerivedProperties.h"
+#include "DerivedPropertiesMenu.h"
+#include "DerivedPropertiesWindow.h"
 #include "MainWindow.h"
 #include "NumberNotation.h"
 #include "OpenWindows.h"
@@ -78,6 +87,16 @@ struct WindowModel {
     std::set<std::string> patterns;    // patterns current since the results were last written
     std::vector<QString> results;      // as seen after the previous action
     std::vector<QLineEdit*> inputFields, resultFields;  // found once the window is up
+    // Its derived-properties window, while it is open: the same promises.
+    bool derivedOpen = false;
+    std::set<std::string> derivedPatterns;
+    std::vector<QString> derived;
+};
+
+// What the last action should have put on the clipboard, one row per field.
+struct CopiedTable {
+    std::vector<const QLineEdit*> fields;
+    QStringList labels, units;
 };
 
 class Monkey {
@@ -91,6 +110,8 @@ public:
     // One action, then every check. False, with the reason, on a broken promise.
     bool Step(int index, QString* failure) {
         touched_ = 0;
+        recalculated_ = false;
+        copied_.reset();
         const QString action = Act();
         if (action.isEmpty()) {
             *failure = "no window left to act on";
@@ -106,6 +127,8 @@ public:
     // Prints every action before doing it.
     void Trace(bool on) { trace_ = on; }
     QStringList Recent() const { return QStringList(recent_.begin(), recent_.end()); }
+    int DerivedWindowsOpened() const { return derivedOpened_; }
+    int TablesCopied() const { return tablesCopied_; }
 
 private:
     // ---- choosing --------------------------------------------------------
@@ -190,6 +213,9 @@ private:
     QString Act() {
         const std::vector<int> open = OpenSectionNumbers();
         const bool form = OpenWindows::MainWindowIfOpen() != nullptr;
+        std::vector<int> derived;  // the section windows whose derived window is open
+        for (int number : open)
+            if (windows_.at(number).derivedOpen) derived.push_back(number);
         // Weighted choice among what a user can reach right now.
         std::vector<std::pair<int, std::function<QString()>>> choices;
         if (!open.empty()) {
@@ -206,6 +232,12 @@ private:
                 choices.push_back({2, [&] { return CloseSection(Pick(open), false); }});
             }
             choices.push_back({2, [&] { return PressMenu(Pick(open)); }});
+            choices.push_back({3, [&] { return PressF3(Pick(open)); }});
+            choices.push_back({3, [&] { return UseContextMenu(Pick(open)); }});
+            if (!derived.empty()) {
+                choices.push_back({2, [&] { return PressCopia(Pick(derived)); }});
+                choices.push_back({2, [&] { return CloseDerived(Pick(derived)); }});
+            }
         }
         if (form) {
             choices.push_back({open.empty() ? 30 : 6, [&] { return OpenSection(Uniform(1, 8)); }});
@@ -246,10 +278,15 @@ private:
         field->deselect();
         field->setCursorPosition(Uniform(0, int(field->text().size())));
         const Edit edit = plan(field, model.inputs[i]);
-        return Do(QString("Trave%1 %2: %3")
-                      .arg(number)
-                      .arg(QString::fromStdString(Window(number)->Shape().inputs[i].row.control), edit.what),
-                  edit.act);
+        const QString before = field->text();
+        const QString action = Do(QString("Trave%1 %2: %3")
+                                      .arg(number)
+                                      .arg(QString::fromStdString(Window(number)->Shape().inputs[i].row.control), edit.what),
+                                  edit.act);
+        // The last change of the field recalculated the window if it left a number there.
+        recalculated_ = field->text() != before &&
+                        baricor::IsNumericText(field->text().toStdString(), NumberNotation::Separators());
+        return action;
     }
 
     // Names the action (when tracing, before it, so that a crash shows which
@@ -351,6 +388,119 @@ private:
                   [&] { QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, at); });
     }
 
+    // Opens the derived window, or brings it to the front.
+    void DerivedEntry(int number, QAction* entry) {
+        WindowModel& model = windows_.at(number);
+        if (!model.derivedOpen) {
+            model.derivedOpen = true;
+            model.derivedPatterns = {pattern_};
+            model.derived.clear();
+            touched_ = number;  // written as it opens
+            recalculated_ = true;
+            ++derivedOpened_;
+        }
+        if (entry) entry->trigger();
+    }
+
+    // "Copia risultati": the section window's inputs, results and centroid.
+    void CopyEntry(int number, QAction* entry) {
+        const baricor::ShapeUnit& shape = Window(number)->Shape();
+        CopiedTable table = InputsCopied(number);
+        for (size_t i = 0; i < shape.results.size(); ++i) {
+            table.fields.push_back(Field(Window(number), shape.results[i].row.control.c_str()));
+            table.labels << QString::fromStdString(shape.results[i].row.label);
+            table.units << QString::fromStdString(shape.results[i].row.unit);
+        }
+        copied_ = table;
+        ++tablesCopied_;
+        if (entry) entry->trigger();
+    }
+
+    CopiedTable InputsCopied(int number) {
+        const baricor::ShapeUnit& shape = Window(number)->Shape();
+        CopiedTable table;
+        for (size_t i = 0; i < shape.inputs.size(); ++i) {
+            table.fields.push_back(Field(Window(number), shape.inputs[i].row.control.c_str()));
+            table.labels << QString::fromStdString(shape.inputs[i].row.label);
+            table.units << QString::fromStdString(shape.inputs[i].row.unit);
+        }
+        return table;
+    }
+
+    QString PressF3(int number) {
+        return Do(QString("Trave%1: F3").arg(number), [&] {
+            DerivedEntry(number, Window(number)->findChild<QAction*>(DerivedPropertiesMenu::kDerivedEntry));
+        });
+    }
+
+    // A right click on the diagram, the background or a result field, then one
+    // of the two entries.
+    QString UseContextMenu(int number) {
+        SectionWindow* w = Window(number);
+        const baricor::ShapeUnit& shape = w->Shape();
+        QWidget* target = w;
+        QString where = "background";
+        if (Chance(0.4)) {
+            target = w->findChild<QWidget*>("Picture1");
+            where = "Picture1";
+        } else if (Chance(0.5)) {
+            const std::string& name = shape.results[Uniform(0, int(shape.results.size()) - 1)].row.control;
+            target = Field(w, name.c_str());
+            where = QString::fromStdString(name);
+        }
+        const bool derived = Chance(0.5);
+        const QPoint at(Uniform(0, target->width() - 1), Uniform(0, target->height() - 1));
+        return Do(QString("Trave%1 %2: right click, %3").arg(number).arg(where, derived ? "Proprietà derivate" : "Copia risultati"),
+                  [&] {
+                      QContextMenuEvent click(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+                      QApplication::sendEvent(target, &click);
+                      // Without a menu the entry's effect is missing, and the check says so.
+                      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                      const QList<QAction*> entries = menu ? menu->actions() : QList<QAction*>();
+                      QAction* entry = entries.value(entries.size() - (derived ? 2 : 1));
+                      if (menu) menu->close();
+                      if (derived)
+                          DerivedEntry(number, entry);
+                      else
+                          CopyEntry(number, entry);
+                  });
+    }
+
+    DerivedPropertiesWindow* DerivedWindow(int number) {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && top->objectName() == QString("DerivedProperties-Trave%1").arg(number))
+                return qobject_cast<DerivedPropertiesWindow*>(top);
+        return nullptr;
+    }
+
+    // "Copia" of the derived window: the section window's inputs, then its own fields.
+    QString PressCopia(int number) {
+        return Do(QString("Trave%1 derived: Copia").arg(number), [&] {
+            DerivedPropertiesWindow* derived = DerivedWindow(number);
+            CopiedTable table = InputsCopied(number);
+            for (const baricor::DerivedField& f : baricor::kDerivedFields) {
+                table.fields.push_back(Field(derived, f.control));
+                table.labels << QString::fromUtf8(f.label);
+                table.units << QString::fromUtf8(f.unit);
+            }
+            copied_ = table;
+            ++tablesCopied_;
+            derived->findChild<QPushButton*>("Copy")->click();
+        });
+    }
+
+    QString CloseDerived(int number) {
+        const bool button = Chance(0.5);
+        return Do(QString("Trave%1 derived: %2").arg(number).arg(button ? "Chiudi" : "close box"), [&] {
+            windows_.at(number).derivedOpen = false;
+            DerivedPropertiesWindow* derived = DerivedWindow(number);
+            if (button)
+                derived->findChild<QPushButton*>("Close")->click();
+            else
+                derived->close();
+        });
+    }
+
     QString CloseSection(int number, bool button) {
         return Do(QString("Trave%1: %2").arg(number).arg(button ? "Chiudi" : "close box"), [&] {
             windows_.erase(number);
@@ -405,7 +555,10 @@ private:
 
     void NewPattern(const std::string& pattern) {
         pattern_ = pattern;
-        for (auto& [number, model] : windows_) model.patterns.insert(pattern);
+        for (auto& [number, model] : windows_) {
+            model.patterns.insert(pattern);
+            model.derivedPatterns.insert(pattern);
+        }
     }
 
     static AboutWindow* InfoWindow() {
@@ -429,6 +582,7 @@ private:
         QCoreApplication::processEvents();
         if (!answered) return "the program no longer answers";
         if (QWidget* modal = QApplication::activeModalWidget()) return "a modal window stayed open: " + modal->objectName();
+        if (QWidget* popup = QApplication::activePopupWidget()) return "a menu stayed open: " + popup->objectName();
 
         // No window twice, and exactly the section windows the user left open.
         std::map<QString, int> visible;
@@ -440,6 +594,14 @@ private:
             const bool shown = visible.count(QString("Trave%1").arg(number)) > 0;
             if (shown != (windows_.count(number) > 0))
                 return QString("Trave%1 is %2").arg(number).arg(shown ? "open but was closed" : "gone but was open");
+            const bool derivedShown = visible.count(QString("DerivedProperties-Trave%1").arg(number)) > 0;
+            if (derivedShown != (windows_.count(number) > 0 && windows_.at(number).derivedOpen))
+                return QString("the derived window of Trave%1 is %2")
+                    .arg(number)
+                    .arg(derivedShown ? "open but was closed, or its section window was" : "gone but was open");
+        }
+        if (copied_) {
+            if (QString broken = CheckClipboard(*copied_); !broken.isEmpty()) return "copied table: " + broken;
         }
 
         // The digits: one pattern, the one chosen last, and its check mark.
@@ -455,6 +617,74 @@ private:
         for (auto& [number, model] : windows_) {
             if (QString broken = CheckWindow(number, model); !broken.isEmpty())
                 return QString("Trave%1: %2").arg(number).arg(broken);
+            if (!model.derivedOpen) continue;
+            if (QString broken = CheckDerived(number, model); !broken.isEmpty())
+                return QString("Trave%1 derived: %2").arg(number).arg(broken);
+        }
+        return QString();
+    }
+
+    // One line per field, in order: label, tab, the text as shown, tab, unit. A
+    // text with a tab or a line break in it cannot be shown as it is; its row
+    // must still be one line of three columns.
+    QString CheckClipboard(const CopiedTable& table) {
+        QStringList lines = QGuiApplication::clipboard()->text().split('\n');
+        if (lines.isEmpty() || !lines.takeLast().isEmpty()) return "does not end with a line break";
+        if (lines.size() != int(table.fields.size()))
+            return QString("%1 lines for %2 fields").arg(lines.size()).arg(table.fields.size());
+        static const QRegularExpression breaking(R"([\t\n\r\v\f\x{85}\x{2028}\x{2029}])");
+        for (int i = 0; i < lines.size(); ++i) {
+            const QStringList columns = lines[i].split('\t');
+            const QString text = table.fields[i]->text();
+            if (columns.size() != 3 || columns[0] != table.labels[i] || columns[2] != table.units[i])
+                return QString("line %1 is %2").arg(i).arg(Shorten(lines[i]));
+            if (!text.contains(breaking) && columns[1] != text)
+                return QString("%1 copied as %2, shown as %3").arg(table.labels[i], Shorten(columns[1]), Shorten(text));
+        }
+        return QString();
+    }
+
+    // The derived fields: blank or well-formed in a pattern current since they
+    // were written, α in 0.00; changed only by an action on their section
+    // window; and, after a recalculation or on opening, what that window's
+    // input texts give.
+    QString CheckDerived(int number, WindowModel& model) {
+        DerivedPropertiesWindow* derived = DerivedWindow(number);
+        std::vector<QString> texts;
+        for (const baricor::DerivedField& f : baricor::kDerivedFields) texts.push_back(Field(derived, f.control)->text());
+        const bool written = texts != model.derived;
+        if (written && number != touched_) return "changed by an action in another window";
+        if (written) model.derivedPatterns = {pattern_};
+        model.derived = texts;
+
+        if (number == touched_ && recalculated_) {
+            std::vector<std::string> inputs;
+            for (const QString& input : model.inputs) inputs.push_back(input.toStdString());
+            const std::string decimal = decimal_.toStdString();
+            const std::vector<std::string> expected = baricor::DerivedTexts(
+                baricor::DeriveSection(Window(number)->Shape(), inputs, decimal), decimal, pattern_);
+            for (size_t i = 0; i < texts.size(); ++i)
+                if (texts[i].toStdString() != expected[i])
+                    return QString("%1 shows %2, the inputs give %3")
+                        .arg(baricor::kDerivedFields[i].control, Shorten(texts[i]), QString::fromStdString(expected[i]));
+        }
+
+        const bool blank = texts.front().isEmpty();
+        std::set<std::string> fitting = model.derivedPatterns;
+        for (size_t i = 0; i < texts.size(); ++i) {
+            const std::string text = texts[i].toStdString();
+            const char* control = baricor::kDerivedFields[i].control;
+            if (texts[i].isEmpty() != blank) return "some fields blank, others not";
+            if (blank) continue;
+            if (baricor::kDerivedFields[i].quantity == baricor::DerivedQuantity::Alpha) {
+                if (!baricor::grammar::MatchesPattern(text, baricor::CentroidFormat, decimal_.toStdString()))
+                    return QString("%1 shows %2, not a 0.00 number").arg(control, texts[i]);
+                continue;
+            }
+            for (auto p = fitting.begin(); p != fitting.end();)
+                p = baricor::grammar::MatchesPattern(text, *p, decimal_.toStdString()) ? std::next(p) : fitting.erase(p);
+            if (fitting.empty())
+                return QString("%1 shows %2, not in a pattern current since its last write").arg(control, texts[i]);
         }
         return QString();
     }
@@ -510,6 +740,10 @@ private:
     std::string pattern_;
     std::map<int, WindowModel> windows_;
     int touched_ = 0;
+    bool recalculated_ = false;  // the last action recalculated window touched_ (or opened its derived window)
+    std::optional<CopiedTable> copied_;
+    int derivedOpened_ = 0;
+    int tablesCopied_ = 0;
     bool trace_ = false;
     std::deque<QString> recent_;
 };
@@ -546,11 +780,14 @@ private slots:
                                      .arg(QGuiApplication::platformName(), QCoreApplication::applicationFilePath())));
             }
         }
-        std::fprintf(stderr, "monkey: %d actions with seed %llu on %s (Errore %lld, Errore2 %lld, Guida %lld), all promises kept\n",
+        std::fprintf(stderr,
+                     "monkey: %d actions with seed %llu on %s (Errore %lld, Errore2 %lld, Guida %lld; %d derived "
+                     "windows opened, %d tables copied), all promises kept\n",
                      events, static_cast<unsigned long long>(seed), qPrintable(QGuiApplication::platformName()),
                      static_cast<long long>(answerer.answered.count("Errore")),
                      static_cast<long long>(answerer.answered.count("Errore2")),
-                     static_cast<long long>(answerer.answered.count("Guida")));
+                     static_cast<long long>(answerer.answered.count("Guida")), monkey.DerivedWindowsOpened(),
+                     monkey.TablesCopied());
         QDir::setCurrent(previous);
         CloseEverything();
         qInstallMessageHandler(gPreviousHandler);

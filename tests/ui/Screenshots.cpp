@@ -1,5 +1,6 @@
 // Renders every window of the program into PNG files, for the README and for
 // checking by eye that no caption or label is clipped.
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QTest>
@@ -7,6 +8,8 @@
 
 #include "AboutWindow.h"
 #include "Appearance.h"
+#include "DerivedPropertiesMenu.h"
+#include "DerivedPropertiesWindow.h"
 #include "HelpWindow.h"
 #include "MainWindow.h"
 #include "MessageWindow.h"
@@ -33,6 +36,11 @@ int main(int argc, char** argv) {
     Save(OpenWindows::ShowMainWindow(), folder, "Form1");
     for (int n = 1; n <= 8; ++n) {
         if (SectionWindow* window = OpenWindows::OpenSectionWindow(n)) Save(window, folder, window->objectName());
+    }
+    // The derived properties of the default L.
+    OpenWindows::SectionWindowIfOpen(5)->findChild<QAction*>(DerivedPropertiesMenu::kDerivedEntry)->trigger();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* derived = qobject_cast<DerivedPropertiesWindow*>(top)) Save(derived, folder, derived->objectName());
     }
     MessageWindow errore(kNotNumericMessage, nullptr);
     errore.setWindowModality(Qt::NonModal);

@@ -1,0 +1,237 @@
+// The derived-properties window and "Copia risultati", as a user meets them
+// from a section window.
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include "DerivedPropertiesMenu.h"
+#include "DerivedPropertiesWindow.h"
+#include "MainWindow.h"
+#include "NumberNotation.h"
+#include "OpenWindows.h"
+#include "PrincipalAxesDrawing.h"
+#include "SectionWindow.h"
+#include "UiTestSupport.h"
+
+namespace {
+
+const QStringList kDerivedFields = {"J1", "J2", "Alpha", "RhoX", "RhoY", "Wx", "Wy", "Jp"};
+
+DerivedPropertiesWindow* DerivedWindowOf(SectionWindow* section) {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        auto* derived = qobject_cast<DerivedPropertiesWindow*>(top);
+        if (derived && derived->isVisible() && derived->objectName() == "DerivedProperties-" + section->objectName())
+            return derived;
+    }
+    return nullptr;
+}
+
+int VisibleDerivedWindows() {
+    int count = 0;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        count += qobject_cast<DerivedPropertiesWindow*>(top) && top->isVisible();
+    return count;
+}
+
+QAction* Entry(SectionWindow* section, const char* name) { return section->findChild<QAction*>(name); }
+
+DerivedPropertiesWindow* OpenDerived(SectionWindow* section) {
+    Entry(section, DerivedPropertiesMenu::kDerivedEntry)->trigger();
+    return DerivedWindowOf(section);
+}
+
+void Settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// Pixels of the drawing close to one of its pens.
+int PixelsLike(const QImage& image, const QColor& pen) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += std::abs(c.red() - pen.red()) + std::abs(c.green() - pen.green()) +
+                         std::abs(c.blue() - pen.blue()) < 60;
+        }
+    return count;
+}
+
+}  // namespace
+
+class DerivedPropertiesWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        StartProgram();
+        NumberNotation::SetSeparators({".", ","});
+    }
+    void cleanup() { CloseEverything(); }
+
+    void f3OpensOneWindowWithTheFiguresOfTheSection() {
+        SectionWindow* l = OpenWindows::OpenSectionWindow(5);
+        QVERIFY(QTest::qWaitForWindowActive(l));
+        QTest::keyClick(Field(l, "Text1"), Qt::Key_F3);
+        DerivedPropertiesWindow* derived = DerivedWindowOf(l);
+        QVERIFY(derived);
+        QCOMPARE(derived->windowTitle(), QString("Proprietà derivate - Trave5 - ad L"));
+        const QStringList labels = {"J1", "J2", "α", "ρx", "ρy", "Wx", "Wy", "Jp"};
+        for (int i = 0; i < kDerivedFields.size(); ++i)
+            QCOMPARE(Field(derived, qPrintable(kDerivedFields[i]))->accessibleName(), labels[i]);
+        // Worked out by hand from the two legs; the section window shows J1 and
+        // J2 as Jx and Jy at theta = 22.5.
+        QCOMPARE(ResultTexts(derived, kDerivedFields), QStringList({"1.363E+07", "2.581E+06", "22.50", "4.621E+01",
+                                                                    "2.732E+01", "1.253E+05", "5.928E+04", "1.621E+07"}));
+
+        derived->setWindowState(Qt::WindowMinimized);
+        l->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(l));
+        QTest::keyClick(Field(l, "Text11"), Qt::Key_F3);
+        QCOMPARE(DerivedWindowOf(l), derived);
+        QVERIFY(!(derived->windowState() & Qt::WindowMinimized));
+        QCOMPARE(VisibleDerivedWindows(), 1);
+    }
+
+    void contextMenusOfferTheTwoEntries() {
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
+        const QStringList entries = {"Proprietà derivate…", "Copia risultati"};
+        // The diagram, the background and a result field.
+        QWidget* targets[] = {w->findChild<QWidget*>("Picture1"), w, Field(w, "Text5")};
+        for (QWidget* target : targets) {
+            QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(target, &click);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY2(menu, qPrintable(target->objectName()));
+            QStringList texts;
+            for (QAction* action : menu->actions()) texts << action->text();
+            QCOMPARE(texts.mid(texts.size() - 2), entries);
+            QCOMPARE(menu->actions().size() > 2, target == Field(w, "Text5"));  // the field keeps its own entries
+            menu->actions().constLast()->trigger();  // "Copia risultati"
+            QVERIFY(QGuiApplication::clipboard()->text().startsWith("a\t100\t[mm]\n"));
+            menu->close();
+            Settle();
+        }
+    }
+
+    void rewrittenAtEachRecalculationInThePatternOfThatMoment() {
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
+        DerivedPropertiesWindow* derived = OpenDerived(w);
+        ModalAnswerer answerer;
+        // 200 x 150: Jx0 = 5.625E+07, Jy0 = 1E+08, so J1 is Jy0 and the axes turn a right angle.
+        TypeInto(Field(w, "Text1"), "200");
+        QCOMPARE(ResultTexts(derived, {"J1", "J2", "Alpha", "Wy"}),
+                 QStringList({"1.000E+08", "5.625E+07", "90.00", "1.000E+06"}));
+        const QStringList before = ResultTexts(derived, kDerivedFields);
+        QTest::keyClick(Field(w, "Text1"), 'x');  // refused with Errore: nothing recalculated
+        QCOMPARE(answerer.answered, QStringList({"Errore"}));
+        QCOMPARE(ResultTexts(derived, kDerivedFields), before);
+
+        OpenWindows::MainWindowIfOpen()->findChild<QAction*>("mnuSei")->trigger();
+        QCOMPARE(ResultTexts(derived, kDerivedFields), before);  // shows at the next recalculation
+        TypeInto(Field(w, "Text2"), "150");
+        QCOMPARE(ResultTexts(derived, {"J1", "Alpha"}), QStringList({"1.00000E+08", "90.00"}));
+    }
+
+    void dependsOnlyOnTheDimensions() {
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
+        DerivedPropertiesWindow* derived = OpenDerived(w);
+        const QStringList defaults = ResultTexts(derived, kDerivedFields);
+        ModalAnswerer answerer;
+        PasteInto(Field(w, "Text10"), "1e300");  // Dy: the section window has no result
+        QCOMPARE(Field(w, "Text5")->text(), QString());
+        QCOMPARE(ResultTexts(derived, kDerivedFields), defaults);
+        TypeInto(Field(w, "Text1"), "0");  // no section: every field blank, no message
+        QCOMPARE(ResultTexts(derived, kDerivedFields), QStringList(QVector<QString>(kDerivedFields.size())));
+        QVERIFY(answerer.answered.isEmpty());
+    }
+
+    void closesWithItsSectionWindow_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("its own Chiudi") << "own";
+        QTest::newRow("the section window's Chiudi") << "section";
+        QTest::newRow("Chiudi Tutto") << "mnuChiudi";
+        QTest::newRow("Esci") << "mnuEsci";
+    }
+
+    void closesWithItsSectionWindow() {
+        QFETCH(QString, how);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(6);
+        QPointer<DerivedPropertiesWindow> derived = OpenDerived(w);
+        QVERIFY(derived);
+        if (how == "own")
+            derived->findChild<QPushButton*>("Close")->click();
+        else if (how == "section")
+            w->findChild<QPushButton*>("Command1")->click();
+        else
+            OpenWindows::MainWindowIfOpen()->findChild<QAction*>(how)->trigger();
+        Settle();
+        QVERIFY(!derived);
+        QCOMPARE(OpenWindows::SectionWindowIfOpen(6) != nullptr, how == "own");
+    }
+
+    void copiaRisultatiCopiesEveryFieldAsShown() {
+        SectionWindow* l = OpenWindows::OpenSectionWindow(5);
+        Entry(l, DerivedPropertiesMenu::kCopyEntry)->trigger();
+        const QString inputs = "a\t100\t[mm]\nb\t150\t[mm]\nt1\t25\t[mm]\nt2\t25\t[mm]\n"
+                               "Dx\t0\t[mm]\nDy\t0\t[mm]\nθ\t0\t[deg]\n";
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 inputs +
+                     "Sx\t0.000E+00\t[mm^3]\nSy\t0.000E+00\t[mm^3]\nJx\t1.201E+07\t[mm^4]\nJy\t4.199E+06\t[mm^4]\n"
+                     "Jxy\t-3.906E+06\t[mm^4]\nA\t5.625E+03\t[mm^2]\nxG\t29.17\t\nyG\t54.17\t\n");
+
+        OpenDerived(l)->findChild<QPushButton*>("Copy")->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 inputs +
+                     "J1\t1.363E+07\t[mm^4]\nJ2\t2.581E+06\t[mm^4]\nα\t22.50\t[deg]\nρx\t4.621E+01\t[mm]\n"
+                     "ρy\t2.732E+01\t[mm]\nWx\t1.253E+05\t[mm^3]\nWy\t5.928E+04\t[mm^3]\nJp\t1.621E+07\t[mm^4]\n");
+    }
+
+    void copiaRisultatiKeepsOneLinePerFieldAndBlanksEmpty() {
+        NumberNotation::SetSeparators({",", "."});
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
+        ModalAnswerer answerer;
+        PasteInto(Field(w, "Text10"), "1\t2\n");  // Dy: refused, but the text stays
+        PasteInto(Field(w, "Text9"), "1e300");    // Dx: no result
+        Entry(w, DerivedPropertiesMenu::kCopyEntry)->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString("a\t100\t[mm]\nb\t150\t[mm]\nDx\t1e300\t[mm]\nDy\t1 2 \t[mm]\nθ\t0\t[deg]\n"
+                         "Sx\t\t[mm^3]\nSy\t\t[mm^3]\nJx\t\t[mm^4]\nJy\t\t[mm^4]\nJxy\t\t[mm^4]\nA\t\t[mm^2]\n"));
+        OpenDerived(w)->findChild<QPushButton*>("Copy")->click();
+        QVERIFY(QGuiApplication::clipboard()->text().endsWith("α\t0,00\t[deg]\nρx\t4,330E+01\t[mm]\n"
+                                                              "ρy\t2,887E+01\t[mm]\nWx\t3,750E+05\t[mm^3]\n"
+                                                              "Wy\t2,500E+05\t[mm^3]\nJp\t4,063E+07\t[mm^4]\n"));
+    }
+
+    // The outline wherever it can be drawn; the axes and the ellipse only where
+    // the values are defined.
+    void drawingShowsOnlyWhatIsDefined_data() {
+        QTest::addColumn<QString>("d2");
+        QTest::addColumn<bool>("outline");
+        QTest::addColumn<bool>("values");
+        QTest::newRow("ring") << "80" << true << true;
+        QTest::newRow("hole as large as the ring: no area") << "100" << true << false;
+        QTest::newRow("hole larger than the ring: no section") << "120" << false << false;
+    }
+
+    void drawingShowsOnlyWhatIsDefined() {
+        QFETCH(QString, d2);
+        QFETCH(bool, outline);
+        QFETCH(bool, values);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(4);
+        ModalAnswerer answerer;  // d2 > d1 brings up Errore2
+        TypeInto(Field(w, "Text2"), d2);
+        auto* drawing = OpenDerived(w)->findChild<PrincipalAxesDrawing*>("Drawing");
+        const QImage image = drawing->grab(drawing->contentsRect()).toImage();
+        QCOMPARE(PixelsLike(image, PrincipalAxesDrawing::kOutlineColour) > 50, outline);
+        QCOMPARE(PixelsLike(image, PrincipalAxesDrawing::kEllipseColour) > 50, values);
+        QCOMPARE(PixelsLike(image, PrincipalAxesDrawing::kAxesColour) > 50, values);
+    }
+};
+
+QTEST_MAIN(DerivedPropertiesWindowTest)
+#include "DerivedPropertiesWindowTest.moc"

@@ -1,0 +1,81 @@
+#include "DerivedPropertiesMenu.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+
+#include "DerivedPropertiesWindow.h"
+#include "OpenWindows.h"
+#include "ResultsTable.h"
+#include "SectionWindow.h"
+
+void DerivedPropertiesMenu::AttachTo(SectionWindow* section) { new DerivedPropertiesMenu(section); }
+
+DerivedPropertiesMenu::DerivedPropertiesMenu(SectionWindow* section)
+    : QObject(section),
+      section_(section),
+      derivedEntry_(new QAction(QString::fromUtf8("Proprietà derivate…"), this)),
+      copyEntry_(new QAction("Copia risultati", this)) {
+    derivedEntry_->setObjectName(kDerivedEntry);
+    derivedEntry_->setShortcut(Qt::Key_F3);
+    derivedEntry_->setShortcutContext(Qt::WindowShortcut);
+    connect(derivedEntry_, &QAction::triggered, this, &DerivedPropertiesMenu::OpenDerivedWindow);
+    copyEntry_->setObjectName(kCopyEntry);
+    connect(copyEntry_, &QAction::triggered, this, &DerivedPropertiesMenu::CopyResults);
+    // An action reaches its shortcut only through a widget that holds it.
+    section->addAction(derivedEntry_);
+
+    // A right click on the background, a label, a frame or the diagram comes
+    // to the window itself, since none of them has a menu of its own.
+    section->installEventFilter(this);
+    for (const baricor::ResultField& result : section->Shape().results) {
+        if (auto* field = section->findChild<QLineEdit*>(QString::fromStdString(result.row.control)))
+            field->installEventFilter(this);
+    }
+}
+
+DerivedPropertiesMenu::~DerivedPropertiesMenu() { delete derivedWindow_.data(); }
+
+bool DerivedPropertiesMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == section_ && event->type() == QEvent::Close) {
+        if (derivedWindow_) derivedWindow_->close();
+    } else if (event->type() == QEvent::ContextMenu) {
+        ShowMenu(static_cast<QContextMenuEvent*>(event), qobject_cast<QLineEdit*>(watched));
+        return true;
+    }
+    return false;
+}
+
+void DerivedPropertiesMenu::ShowMenu(const QContextMenuEvent* event, QLineEdit* resultField) {
+    // A result field keeps its own entries (copy, select all) above these two.
+    QMenu* menu = resultField ? resultField->createStandardContextMenu() : new QMenu(section_);
+    if (resultField) menu->addSeparator();
+    menu->addAction(derivedEntry_);
+    menu->addAction(copyEntry_);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void DerivedPropertiesMenu::OpenDerivedWindow() {
+    if (!derivedWindow_) {
+        derivedWindow_ = new DerivedPropertiesWindow(*section_);
+        // Beside its section window, where the screen has room.
+        const QRect frame = section_->frameGeometry();
+        const QRect screen = section_->screen() ? section_->screen()->availableGeometry() : QRect();
+        QPoint at(frame.right() + 8, frame.top());
+        const QSize size = derivedWindow_->sizeHint();
+        if (screen.isValid() && at.x() + size.width() > screen.right())
+            at.setX(std::max(screen.left(), screen.right() - size.width()));
+        derivedWindow_->move(at);
+    }
+    OpenWindows::BringToFront(derivedWindow_);
+}
+
+void DerivedPropertiesMenu::CopyResults() const {
+    std::vector<TableRow> rows = InputsTable(*section_);
+    for (TableRow& row : ResultsTable(*section_)) rows.push_back(std::move(row));
+    CopyTable(rows);
+}

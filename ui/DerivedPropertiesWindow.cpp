@@ -1,0 +1,139 @@
+#include "DerivedPropertiesWindow.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "Appearance.h"
+#include "DerivedProperties.h"
+#include "Fonts.h"
+#include "NumberNotation.h"
+#include "PrincipalAxesDrawing.h"
+#include "ResultsTable.h"
+#include "SectionWindow.h"
+#include "Twips.h"
+
+namespace {
+
+// The groups of fields, each a run of kDerivedFields.
+struct FieldGroup {
+    const char* control;
+    const char* caption;
+    size_t first;
+    size_t count;
+};
+const FieldGroup kGroups[] = {{"PrincipalAxes", "Assi principali", 0, 3},
+                              {"RadiiOfGyration", "Raggi d'inerzia", 3, 2},
+                              {"SectionModuli", "Moduli di resistenza", 5, 2},
+                              {"PolarMoment", "Momento polare", 7, 1}};
+
+// Labels as wide as the section windows' result labels, so that the fields of
+// every group line up.
+QLabel* Label(const QString& control, const char* text, const QFont& font, int widthTwips) {
+    auto* label = new QLabel(QString::fromUtf8(text));
+    label->setObjectName(control);
+    label->setFont(font);
+    label->setMinimumWidth(Px(widthTwips));
+    return label;
+}
+
+}  // namespace
+
+DerivedPropertiesWindow::DerivedPropertiesWindow(SectionWindow& section) : section_(&section) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName("DerivedProperties-" + section.objectName());
+    setWindowTitle("Proprietà derivate - " + section.windowTitle());
+    setAccessibleName(windowTitle());
+    setWindowIcon(Appearance::WrenchIcon());
+    setFont(DefaultFont());
+    for (const baricor::InputField& input : section.Shape().inputs)
+        sectionInputs_.push_back(section.findChild<const QLineEdit*>(QString::fromStdString(input.row.control)));
+    BuildControls();
+    connect(&section, &SectionWindow::recalculated, this, &DerivedPropertiesWindow::Rewrite);
+    Rewrite();
+}
+
+void DerivedPropertiesWindow::BuildControls() {
+    drawing_ = new PrincipalAxesDrawing;
+    drawing_->setObjectName("Drawing");
+    drawing_->setMinimumSize(SizeFromTwips(3000, 4200));
+
+    auto* column = new QVBoxLayout;
+    column->setSpacing(4);
+    for (const FieldGroup& group : kGroups) {
+        auto* box = new QGroupBox(group.caption);
+        box->setObjectName(group.control);
+        box->setFont(SansFont(8.25, true));
+        auto* rows = new QGridLayout(box);
+        // As close as the section windows' rows: every window is a backing
+        // store in memory, and eight of these may be open.
+        rows->setContentsMargins(6, 4, 6, 4);
+        rows->setVerticalSpacing(4);
+        for (size_t i = group.first; i < group.first + group.count; ++i) {
+            const baricor::DerivedField& f = baricor::kDerivedFields[i];
+            const QString control = f.control;
+            auto* field = new QLineEdit;
+            field->setObjectName(control);
+            field->setAccessibleName(QString::fromUtf8(f.label));
+            field->setReadOnly(true);  // selectable and copyable, never typed into
+            field->setFont(SansFont(8.25, true));
+            field->setFixedSize(SizeFromTwips(1575, 285));
+            const int row = int(i - group.first);
+            rows->addWidget(Label(control + "Label", f.label, SansFont(12, true), 615), row, 0);
+            rows->addWidget(field, row, 1);
+            rows->addWidget(Label(control + "Unit", f.unit, DefaultFont(), 615), row, 2);
+            fields_.push_back(field);
+        }
+        column->addWidget(box);
+    }
+    column->addStretch();
+
+    auto* copy = new QPushButton("Copia");
+    copy->setObjectName("Copy");
+    copy->setFixedSize(SizeFromTwips(1215, 375));
+    connect(copy, &QPushButton::clicked, this, &DerivedPropertiesWindow::CopyResults);
+    auto* close = new QPushButton("Chiudi");
+    close->setObjectName("Close");
+    close->setFixedSize(SizeFromTwips(1215, 375));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(copy);
+    buttons->addWidget(close);
+    column->addLayout(buttons);
+
+    auto* window = new QHBoxLayout(this);
+    window->setContentsMargins(6, 6, 6, 6);
+    window->addWidget(drawing_);
+    window->addLayout(column);
+    window->setSizeConstraint(QLayout::SetFixedSize);
+    close->setFocus();  // nothing here is typed into
+}
+
+void DerivedPropertiesWindow::Rewrite() {
+    if (!section_) return;
+    std::vector<std::string> texts;
+    for (const QLineEdit* input : sectionInputs_) texts.push_back(input->text().toStdString());
+    const std::string& decimal = NumberNotation::Separators().decimal;
+    const baricor::DerivedSection derived = baricor::DeriveSection(section_->Shape(), texts, decimal);
+    const std::vector<std::string> written = baricor::DerivedTexts(derived, decimal, NumberNotation::ResultFormat());
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        fields_[i]->setText(QString::fromStdString(written[i]));
+        fields_[i]->setCursorPosition(0);
+    }
+    drawing_->Show(derived);
+}
+
+void DerivedPropertiesWindow::CopyResults() const {
+    if (!section_) return;
+    std::vector<TableRow> rows = InputsTable(*section_);
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        const baricor::DerivedField& f = baricor::kDerivedFields[i];
+        rows.push_back({QString::fromUtf8(f.label), fields_[i]->text(), QString::fromUtf8(f.unit)});
+    }
+    CopyTable(rows);
+}
