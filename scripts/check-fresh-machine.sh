@@ -60,7 +60,8 @@ cleanup() {
     fi
     local mount
     for mount in $(mounts_under | sort -r); do
-        umount "$mount" || umount -l "$mount"
+        # A process that was just ended may hold it for a moment.
+        umount "$mount" 2>/dev/null || { sleep 3; umount "$mount"; } || umount -l "$mount"
     done
     if [ -n "$(mounts_under)" ]; then
         echo "still mounted under $root: $(mounts_under | tr '\n' ' ')" >&2
