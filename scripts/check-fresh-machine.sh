@@ -133,7 +133,7 @@ echo "run command: $took, status 1: $message"
 
 start=$(date +%s)
 in_root "$logs/test.log" ./scripts/test.sh || failed "the test command" "$logs/test.log"
-echo "test command from empty build folders: $(elapsed "$start")"
+echo "test command right after it (the program built, every other build from empty): $(elapsed "$start")"
 grep -E '^[0-9]+% tests passed|^fuzz: [0-9]+ executions' "$logs/test.log" || true
 
 if [ "$twice" -eq 1 ]; then
