@@ -12,9 +12,10 @@
 # --twice  runs the test command a second time, with the builds up to date;
 # --keep   keeps the Debian root (otherwise removed after a success; kept
 #          after a failure, to look into).
-# ROOT_DIR defaults to /var/tmp/baricor-fresh; an earlier root there is
-# replaced. Logs go to ROOT_DIR.logs/. It takes 20 to 40 minutes on 2 cores
-# and needs the Debian mirror. Run it by hand; the test command does not.
+# ROOT_DIR defaults to /var/tmp/baricor-fresh; an earlier root this script made
+# there is replaced, any other folder that is not empty is refused. Logs go to
+# ROOT_DIR.logs/. It takes 10 to 25 minutes on 2 cores and needs the Debian
+# mirror. Run it by hand; the test command does not.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 source "$here/scripts/packages.sh"
@@ -99,6 +100,12 @@ if [ -n "$(mounts_under)" ]; then
     trap - EXIT
     exit 1
 fi
+marker="$root/root/.made-by-check-fresh-machine"
+if [ -d "$root" ] && [ ! -f "$marker" ] && [ -n "$(ls -A "$root")" ]; then
+    echo "$root is not empty and was not made by this script: give another folder" >&2
+    trap - EXIT
+    exit 1
+fi
 rm -rf --one-file-system "$root" "$logs"
 mkdir -p "$logs"
 
@@ -110,6 +117,7 @@ start=$(date +%s)
 debootstrap --variant=minbase bookworm "$root" "$mirror" >"$logs/debootstrap.log" 2>&1 ||
     failed "debootstrap" "$logs/debootstrap.log"
 echo "minimal Debian 12 made in $(elapsed "$start")"
+touch "$marker"
 
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 git clone -q --no-hardlinks "$here" "$root/root/baricor"
