@@ -1,9 +1,8 @@
 #include "NumericText.h"
 
-#include <clocale>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <locale.h>
+#include <system_error>
 
 namespace baricor {
 namespace {
@@ -18,12 +17,53 @@ bool StartsWith(std::string_view text, size_t at, std::string_view prefix) {
     return !prefix.empty() && text.substr(at, prefix.size()) == prefix;
 }
 
+// Power of ten just above the leading nonzero digit of an unsigned decimal
+// number: 3 for "123.4", 0 for "0.5", -2 for "0.00123e0", 3 for "1.5e2".
+// Positive when the number is at least 1. The exponent saturates far beyond the
+// range of a double, so any count of exponent digits is safe.
+long long DecimalOrder(std::string_view number) {
+    long long order = 0;
+    bool nonzero = false;
+    bool fraction = false;
+    size_t i = 0;
+    for (; i < number.size() && (IsDigit(number[i]) || number[i] == '.'); ++i) {
+        if (number[i] == '.') {
+            fraction = true;
+        } else if (nonzero || number[i] != '0') {
+            nonzero = true;
+            if (!fraction) ++order;
+        } else if (fraction) {
+            --order;
+        }
+    }
+    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+        ++i;
+        const bool negative = i < number.size() && number[i] == '-';
+        if (i < number.size() && (number[i] == '-' || number[i] == '+')) ++i;
+        long long exponent = 0;
+        for (; i < number.size() && IsDigit(number[i]); ++i) {
+            if (exponent < 1000000000000LL) exponent = exponent * 10 + (number[i] - '0');
+        }
+        order += negative ? -exponent : exponent;
+    }
+    return order;
+}
+
 // Conversion of an already cleaned ASCII number ("-12.5e3") that ignores the
 // process locale: the toolkit switches LC_NUMERIC to the user's settings, under
-// which plain strtod would stop at the point.
-double ConvertCleanNumber(const std::string& clean) {
-    static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr));
-    return strtod_l(clean.c_str(), nullptr, cLocale);
+// which strtod would stop at the point. A number too large for a double reads
+// as an infinity of its sign, one too small even for the least subnormal as a
+// zero of its sign.
+double ConvertCleanNumber(std::string_view clean) {
+    const bool negative = !clean.empty() && clean.front() == '-';
+    if (!clean.empty() && (clean.front() == '-' || clean.front() == '+')) clean.remove_prefix(1);
+    double magnitude = 0.0;
+    // The standard reading neither takes a '+' nor says which way a number
+    // left the range: both are settled here.
+    if (std::from_chars(clean.data(), clean.data() + clean.size(), magnitude).ec == std::errc::result_out_of_range) {
+        magnitude = DecimalOrder(clean) > 0 ? HUGE_VAL : 0.0;
+    }
+    return negative ? -magnitude : magnitude;
 }
 
 std::string_view TrimBlanks(std::string_view text) {

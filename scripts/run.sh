@@ -7,7 +7,10 @@ source "$here/scripts/packages.sh"
 ensure_packages "${BUILD_PACKAGES[@]}"
 
 build="${BARICOR_BUILD_DIR:-$here/build}"
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBARICOR_BUILD_TESTS=OFF
+# Only the program: no tests, benchmarks or fuzz targets, so nothing is asked
+# of the packages only those need. The test command turns them back on.
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBARICOR_BUILD_TESTS=OFF \
+      -DBARICOR_BUILD_BENCHMARKS=OFF -DBARICOR_BUILD_FUZZERS=OFF
 cmake --build "$build" -j"$(nproc)" --target baricor
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != "offscreen" ]; then

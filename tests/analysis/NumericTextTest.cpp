@@ -89,6 +89,30 @@ TEST(LenientReading, OverflowReadsAsInfinityForTheRecalculationToRefuse) {
     EXPECT_TRUE(std::isinf(ReadNumber("1e400")));
 }
 
+// Beyond the range of a double a text reads as an infinity or a zero of its
+// sign; which one depends on the whole number, not on the exponent's sign.
+TEST(LenientReading, OutOfRangeKeepsItsDirectionAndSign) {
+    const std::string zeros(400, '0');
+    const struct {
+        std::string text;
+        double value;
+    } cases[] = {
+        {"-1e400", -HUGE_VAL},
+        {"-1e-400", -0.0},
+        {"1" + zeros + "e-5", HUGE_VAL},
+        {"0." + zeros + "1e5", 0.0},
+        {"+1e99999999999999999999", HUGE_VAL},
+        {"1e-99999999999999999999", 0.0},
+        {"5e-324", 4.9406564584124654e-324},
+        {"2e-324", 0.0},
+    };
+    for (const auto& c : cases) {
+        const double value = ReadNumber(c.text);
+        EXPECT_EQ(value, c.value) << c.text.substr(0, 12);
+        EXPECT_EQ(std::signbit(value), std::signbit(c.value)) << c.text.substr(0, 12);
+    }
+}
+
 struct InputCase {
     const char* text;
     const char* decimal;

@@ -60,7 +60,11 @@ key() { sed -n "s/^$1=//p" "$entry"; }
 [ "$(key Categories)" = "Education;Science;Engineering;" ] && pass "Categories" || fail "Categories=$(key Categories)"
 [ -n "$(key Name)" ] && [ -n "$(key Comment)" ] && pass "Name and Comment" || fail "no Name or Comment"
 [ -f "$root$(key Path)/Immagini/trave01A.jpg" ] && pass "Path holds Immagini/trave01A.jpg" || fail "Path has no Immagini/trave01A.jpg"
-if command -v desktop-file-validate >/dev/null; then
+# The test set-up installs both tools these checks use; a missing one is a
+# failure, not a reason to skip the check.
+if ! command -v desktop-file-validate >/dev/null; then
+    fail "desktop-file-validate not installed (desktop-file-utils): the desktop entry is not validated"
+else
     desktop-file-validate "$entry" && pass "desktop-file-validate" || fail "desktop-file-validate"
 fi
 
@@ -78,10 +82,13 @@ for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-pl
     [ -n "$(declared "$package")" ] && pass "depends on $package" || fail "Depends lacks $package"
 done
 # Every library the program links must be declared, with at least the version
-# its symbols need: dpkg-shlibdeps knows, where dpkg-dev is installed.
-if command -v dpkg-shlibdeps >/dev/null; then
+# its symbols need: dpkg-shlibdeps (dpkg-dev) knows.
+if ! command -v dpkg-shlibdeps >/dev/null; then
+    fail "dpkg-shlibdeps not installed (dpkg-dev): linked libraries not compared with Depends"
+else
     mkdir -p "$work/shlibs/debian" && echo "Source: baricor" >"$work/shlibs/debian/control"
-    needed=$(cd "$work/shlibs" && dpkg-shlibdeps -O "$root/usr/bin/baricor" 2>/dev/null | sed -n 's/^shlibs:Depends=//p')
+    needed=$(cd "$work/shlibs" && dpkg-shlibdeps -O "$root/usr/bin/baricor" 2>"$work/shlibs/errors" | sed -n 's/^shlibs:Depends=//p')
+    [ -n "$needed" ] || fail "dpkg-shlibdeps found no dependencies: $(cat "$work/shlibs/errors")"
     IFS=',' read -ra wanted <<<"$needed"
     for want in "${wanted[@]}"; do
         want=$(xargs <<<"$want")
@@ -97,8 +104,6 @@ if command -v dpkg-shlibdeps >/dev/null; then
         fi
         pass "declares $declared (needs $want)"
     done
-else
-    echo "note: dpkg-shlibdeps not installed (dpkg-dev); linked libraries not compared with Depends"
 fi
 readelf --section-headers "$root/usr/bin/baricor" | grep -q '\.symtab' && fail "the program is not stripped" || pass "stripped"
 
