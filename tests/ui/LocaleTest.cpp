@@ -21,8 +21,8 @@ private slots:
     void cleanup() { CloseEverything(); }
 
     void separatorsComeFromTheEnvironment() {
-        // The locale need not be installed on the machine: the regional settings
-        // are read from the environment, not from the C library.
+        // The test set-up makes the locale, as a desktop in Italian has it; the
+        // toolkit would take the settings from the environment even without it.
         QCOMPARE(QLocale::system().name(), QString("it_IT"));
         QCOMPARE(QString::fromStdString(NumberNotation::Separators().decimal), QString(","));
         QCOMPARE(QString::fromStdString(NumberNotation::Separators().group), QString("."));
