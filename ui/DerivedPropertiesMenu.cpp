@@ -69,6 +69,8 @@ void DerivedPropertiesMenu::OpenDerivedWindow() {
         const QSize size = derivedWindow_->sizeHint();
         if (screen.isValid() && at.x() + size.width() > screen.right())
             at.setX(std::max(screen.left(), screen.right() - size.width()));
+        if (screen.isValid() && at.y() + size.height() > screen.bottom())
+            at.setY(std::max(screen.top(), screen.bottom() - size.height()));
         derivedWindow_->move(at);
     }
     OpenWindows::BringToFront(derivedWindow_);
