@@ -1,7 +1,6 @@
 #include "DerivedPropertiesWindow.h"
 
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "Appearance.h"
+#include "CaptionFrame.h"
 #include "DerivedProperties.h"
 #include "Fonts.h"
 #include "NumberNotation.h"
@@ -65,7 +65,7 @@ void DerivedPropertiesWindow::BuildControls() {
     auto* column = new QVBoxLayout;
     column->setSpacing(4);
     for (const FieldGroup& group : kGroups) {
-        auto* box = new QGroupBox(group.caption);
+        auto* box = new CaptionFrame(group.caption, nullptr);
         box->setObjectName(group.control);
         box->setFont(SansFont(8.25, true));
         auto* rows = new QGridLayout(box);
