@@ -2,15 +2,14 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
-#include <QScreen>
 
 #include "DerivedPropertiesWindow.h"
 #include "OpenWindows.h"
 #include "ResultsTable.h"
 #include "SectionWindow.h"
+#include "WindowPlacement.h"
 
 void DerivedPropertiesMenu::AttachTo(SectionWindow* section) { new DerivedPropertiesMenu(section); }
 
@@ -62,16 +61,8 @@ void DerivedPropertiesMenu::ShowMenu(const QContextMenuEvent* event, QLineEdit* 
 void DerivedPropertiesMenu::OpenDerivedWindow() {
     if (!derivedWindow_) {
         derivedWindow_ = new DerivedPropertiesWindow(*section_);
-        // Beside its section window, where the screen has room.
-        const QRect frame = section_->frameGeometry();
-        const QRect screen = section_->screen() ? section_->screen()->availableGeometry() : QRect();
-        QPoint at(frame.right() + 8, frame.top());
-        const QSize size = derivedWindow_->sizeHint();
-        if (screen.isValid() && at.x() + size.width() > screen.right())
-            at.setX(std::max(screen.left(), screen.right() - size.width()));
-        if (screen.isValid() && at.y() + size.height() > screen.bottom())
-            at.setY(std::max(screen.top(), screen.bottom() - size.height()));
-        derivedWindow_->move(at);
+        derivedWindow_->adjustSize();  // its size comes from its layout
+        derivedWindow_->move(FirstPlaceBeside(0, *derivedWindow_, section_));
     }
     OpenWindows::BringToFront(derivedWindow_);
 }

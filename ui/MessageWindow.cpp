@@ -10,8 +10,8 @@
 const MessageDefinition kNotNumericMessage{
     "Errore", 3795, 2400, "Non puoi immettere caratteri che non siano numeri, né lasciare la casella vuota!",
     {240, 720, 3495, 855}, true, true};
-const MessageDefinition kCheckDataMessage{"Errore2", 3765, 2370, "Controllare i dati immessi!", {480, 960, 2775, 375}, false,
-                                 false};
+const MessageDefinition kCheckDataMessage{
+    "Errore2", 3765, 2370, "Controllare i dati immessi!", {480, 960, 2775, 375}, false, false};
 
 MessageWindow::MessageWindow(const MessageDefinition& d, QWidget* over) : QDialog(over) {
     setObjectName(d.window);

@@ -1,6 +1,5 @@
 
 #include <QApplication>
-#include <QScreen>
 #include <QPointer>
 #include <array>
 
@@ -28,18 +27,6 @@ QPointer<AboutWindow>& AboutWindowSlot() {
     return window;
 }
 
-// A new section window opens beside the main window, on its screen.
-QPoint FirstPlaceOf(const SectionWindow& window, int number) {
-    const MainWindow* main = MainWindowSlot();
-    const QScreen* screen = main ? main->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return window.pos();
-    // Title bar and borders are only known for a window that is shown: take
-    // the main window's, which the same desktop draws.
-    const QSize decorations = main && main->isVisible() ? main->frameGeometry().size() - main->size() : QSize(0, 0);
-    return FirstSectionWindowPlace(number - 1, window.size() + decorations, main ? main->frameGeometry() : QRect(),
-                                   screen->availableGeometry());
-}
-
 }  // namespace
 
 void BringToFront(QWidget* window) {
@@ -65,7 +52,7 @@ SectionWindow* OpenSectionWindow(int number) {
     QPointer<SectionWindow>& slot = SectionSlots().at(number);
     if (!slot) {
         slot = new SectionWindow(*shape);
-        slot->move(FirstPlaceOf(*slot, number));
+        slot->move(FirstPlaceBeside(number - 1, *slot, MainWindowSlot().data()));
     }
     BringToFront(slot);
     return slot;

@@ -1,5 +1,8 @@
 #include "WindowPlacement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
 #include <algorithm>
 
 namespace {
@@ -23,25 +26,36 @@ struct Room {
 
 }  // namespace
 
-QPoint FirstSectionWindowPlace(int index, const QSize& frame, const QRect& mainFrame, const QRect& screen) {
+QPoint FirstPlaceBeside(int index, const QSize& frame, const QRect& besideFrame, const QRect& screen) {
     const int lastLeft = screen.right() + 1 - frame.width();
     const int lastTop = screen.bottom() + 1 - frame.height();
-    if (mainFrame.isNull()) {
+    if (besideFrame.isNull()) {
         const Room whole{screen.left(), std::max(screen.left(), lastLeft), screen.top(), std::max(screen.top(), lastTop),
                          screen.topLeft()};
         return whole.Place(index);
     }
     const Room rooms[] = {
-        {mainFrame.right() + 1 + kGap, lastLeft, screen.top(), lastTop, mainFrame.topLeft()},                 // right
-        {screen.left(), lastLeft, mainFrame.bottom() + 1 + kGap, lastTop, mainFrame.topLeft()},               // below
-        {screen.left(), mainFrame.left() - kGap - frame.width(), screen.top(), lastTop, mainFrame.topLeft()},  // left
-        {screen.left(), lastLeft, screen.top(), mainFrame.top() - kGap - frame.height(), mainFrame.topLeft()},  // above
+        {besideFrame.right() + 1 + kGap, lastLeft, screen.top(), lastTop, besideFrame.topLeft()},                 // right
+        {screen.left(), lastLeft, besideFrame.bottom() + 1 + kGap, lastTop, besideFrame.topLeft()},               // below
+        {screen.left(), besideFrame.left() - kGap - frame.width(), screen.top(), lastTop, besideFrame.topLeft()},  // left
+        {screen.left(), lastLeft, screen.top(), besideFrame.top() - kGap - frame.height(), besideFrame.topLeft()},  // above
     };
     for (const Room& room : rooms)
         if (room.Exists()) return room.Place(index);
-    // A screen too small to keep the main window clear: cascade over the
+    // A screen too small to keep the other window clear: cascade over the
     // screen, as far on it as the window's size allows.
     const Room whole{screen.left(), std::max(screen.left(), lastLeft), screen.top(), std::max(screen.top(), lastTop),
-                     mainFrame.topLeft()};
+                     besideFrame.topLeft()};
     return whole.Place(index);
+}
+
+QPoint FirstPlaceBeside(int index, const QWidget& window, const QWidget* beside) {
+    const QScreen* screen = beside ? beside->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return window.pos();
+    // Title bar and borders are only known for a window that is shown: take
+    // those of the one beside it, which the same desktop draws.
+    const QSize decorations =
+        beside && beside->isVisible() ? beside->frameGeometry().size() - beside->size() : QSize(0, 0);
+    return FirstPlaceBeside(index, window.size() + decorations, beside ? beside->frameGeometry() : QRect(),
+                            screen->availableGeometry());
 }

@@ -34,7 +34,7 @@ private slots:
         QFETCH(bool, roomBeside);
         QList<QPoint> places;
         for (int index = 0; index < 8; ++index) {
-            const QRect frame(FirstSectionWindowPlace(index, kSectionFrame, mainFrame, screen), kSectionFrame);
+            const QRect frame(FirstPlaceBeside(index, kSectionFrame, mainFrame, screen), kSectionFrame);
             QVERIFY2(screen.contains(frame), qPrintable(QString("window %1 off the screen").arg(index + 1)));
             if (roomBeside)
                 QVERIFY2(!frame.intersects(mainFrame), qPrintable(QString("window %1 covers the main window").arg(index + 1)));
@@ -44,7 +44,7 @@ private slots:
     }
 
     void theFirstOpensRightOfTheMainWindowWhereThereIsRoom() {
-        const QPoint first = FirstSectionWindowPlace(0, kSectionFrame, kMainFrame, QRect(0, 0, 1280, 1024));
+        const QPoint first = FirstPlaceBeside(0, kSectionFrame, kMainFrame, QRect(0, 0, 1280, 1024));
         QVERIFY(first.x() > kMainFrame.right());
         QVERIFY(first.x() - kMainFrame.right() < 24);
         QCOMPARE(first.y(), kMainFrame.top());
