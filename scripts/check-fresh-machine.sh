@@ -14,8 +14,9 @@
 #          after a failure, to look into).
 # ROOT_DIR defaults to /var/tmp/baricor-fresh; an earlier root this script made
 # there is replaced, any other folder that is not empty is refused. Logs go to
-# ROOT_DIR.logs/. It takes 10 to 25 minutes on 2 cores and needs the Debian
-# mirror. Run it by hand; the test command does not.
+# ROOT_DIR.logs/ (debootstrap.log, run.log, test.log, test-again.log) and stay.
+# It takes 15 to 25 minutes on 2 cores under load (--twice: a few more) and
+# needs the Debian mirror. Run it by hand; the test command does not.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 source "$here/scripts/packages.sh"
