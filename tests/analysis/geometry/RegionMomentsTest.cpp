@@ -80,6 +80,30 @@ Moments TurnedQuarter(double phi) {
             c * s * (xx - yy) + (c * c - s * s) * xy};
 }
 
+// A sector of radius r from angle 0 to b, about its apex at the origin:
+// A = b r²/2, ∫x dA = r³ sin b / 3, ∫y dA = r³ (1 - cos b)/3,
+// ∫x² dA = r⁴ (b + sin b cos b)/8, ∫y² dA = r⁴ (b - sin b cos b)/8,
+// ∫xy dA = r⁴ sin² b / 8. An arc whose ends are off the axes at angles that
+// are not a quarter turn apart.
+Region Sector(double r, double b) {
+    const Point o{0, 0};
+    const Point end{r * std::cos(b), r * std::sin(b)};
+    return {{{Segment(o, {r, 0}), Arc({r, 0}, end, o, r, true), Segment(end, o)}}};
+}
+Moments SectorMoments(double r, double b) {
+    const double r3 = r * r * r, r4 = r3 * r, s = std::sin(b), c = std::cos(b);
+    return {b * r * r / 2, r3 * (1 - c) / 3, r3 * s / 3, r4 * (b - s * c) / 8, r4 * (b + s * c) / 8, r4 * s * s / 8};
+}
+// The same moments about an origin from which the region lies at (dx, dy).
+Moments Moved(const Moments& m, double dx, double dy) {
+    return {m.A,
+            m.Sx + m.A * dy,
+            m.Sy + m.A * dx,
+            m.Jx + 2 * dy * m.Sx + m.A * dy * dy,
+            m.Jy + 2 * dx * m.Sy + m.A * dx * dx,
+            m.Jxy + dx * m.Sx + dy * m.Sy + m.A * dx * dy};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Regions, ClosedForms,
     ::testing::Values(
@@ -94,7 +118,9 @@ INSTANTIATE_TEST_SUITE_P(
                    Shifted(kPi * (kR * kR - 100), kPi * (kQ - 1e4) / 4, kPi * (kQ - 1e4) / 4, 0, 0, 0)},
         ClosedForm{"quarter_disc", QuarterDisc(kR), kQuarter},
         ClosedForm{"quarter_disc_turned", Transformed(QuarterDisc(kR), 0.3, 0, 0), TurnedQuarter(0.3)},
-        ClosedForm{"quarter_disc_turned_far", Transformed(QuarterDisc(kR), -2.2, 0, 0), TurnedQuarter(-2.2)}),
+        ClosedForm{"quarter_disc_turned_far", Transformed(QuarterDisc(kR), -2.2, 0, 0), TurnedQuarter(-2.2)},
+        ClosedForm{"sector", Sector(kR, 1.0), SectorMoments(kR, 1.0)},
+        ClosedForm{"sector_moved", Translated(Sector(kR, 2.5), 17, -9), Moved(SectorMoments(kR, 2.5), 17, -9)}),
     [](const ::testing::TestParamInfo<ClosedForm>& info) { return info.param.name; });
 
 // An I of depth h, flanges b x tf, web tw, four root fillets of radius r.
@@ -172,6 +198,19 @@ INSTANTIATE_TEST_SUITE_P(
         // The segment of a disc above y = r/2: area r²(π/3 - √3/4), ∫y dA = (2/3)(r² - r²/4)^(3/2).
         Cut{"disc_segment", CircleRegion(kR), kR / 2, Side::Above, kR * kR * (kPi / 3 - std::sqrt(3.0) / 4),
             2.0 / 3.0 * std::pow(0.75 * kR * kR, 1.5)},
+        // The same disc of two half-circle arcs: the line crosses the upper
+        // arc twice, and only its middle lies above.
+        Cut{"half_arcs_disc_segment",
+            Region{{{Arc({kR, 0}, {-kR, 0}, {0, 0}, kR, true), Arc({-kR, 0}, {kR, 0}, {0, 0}, kR, true)}}}, kR / 2,
+            Side::Above, kR * kR * (kPi / 3 - std::sqrt(3.0) / 4), 2.0 / 3.0 * std::pow(0.75 * kR * kR, 1.5)},
+        Cut{"half_arcs_below_segment",
+            Region{{{Arc({kR, 0}, {-kR, 0}, {0, 0}, kR, true), Arc({-kR, 0}, {kR, 0}, {0, 0}, kR, true)}}}, kR / 2,
+            Side::Below, kR * kR * (2 * kPi / 3 + std::sqrt(3.0) / 4), -2.0 / 3.0 * std::pow(0.75 * kR * kR, 1.5)},
+        // Run the other way round (a hole alone: negative area), the upper arc
+        // meets its two crossings in the other order.
+        Cut{"half_arcs_hole_segment",
+            Region{{Reversed({Arc({kR, 0}, {-kR, 0}, {0, 0}, kR, true), Arc({-kR, 0}, {kR, 0}, {0, 0}, kR, true)})}},
+            kR / 2, Side::Above, -kR * kR * (kPi / 3 - std::sqrt(3.0) / 4), -2.0 / 3.0 * std::pow(0.75 * kR * kR, 1.5)},
         // A hole cut too: the annulus above its centre line.
         Cut{"annulus_upper_half", Region{{CircleRegion(kR).contours[0], Reversed(CircleRegion(10).contours[0])}}, 0,
             Side::Above, kPi * (kR * kR - 100) / 2, 2.0 / 3.0 * (kR * kR * kR - 1000)}),
