@@ -54,7 +54,7 @@ ensure_locale() {
 }
 
 # What building the program needs.
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation2 fonts-dejavu-core)
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-liberation2 fonts-dejavu-core)
 # What the tests add: GoogleTest and Google Benchmark; an X server for the X11
 # run of the window tests; clang for the fuzz targets; the package checks'
 # tools (dpkg-shlibdeps, desktop-file-validate); the Italian locale for the
