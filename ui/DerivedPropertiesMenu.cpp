@@ -6,6 +6,7 @@
 #include <QMenu>
 
 #include "DerivedPropertiesWindow.h"
+#include "MainWindow.h"
 #include "OpenWindows.h"
 #include "ResultsTable.h"
 #include "SectionWindow.h"
@@ -62,7 +63,8 @@ void DerivedPropertiesMenu::OpenDerivedWindow() {
     if (!derivedWindow_) {
         derivedWindow_ = new DerivedPropertiesWindow(*section_);
         derivedWindow_->adjustSize();  // its size comes from its layout
-        derivedWindow_->move(FirstPlaceBeside(0, *derivedWindow_, section_));
+        // Beside its section window, leaving the main window's buttons in sight.
+        derivedWindow_->move(FirstPlaceBeside(0, *derivedWindow_, section_, {OpenWindows::MainWindowIfOpen()}));
     }
     OpenWindows::BringToFront(derivedWindow_);
 }

@@ -1,5 +1,7 @@
 #include "DerivedPropertiesWindow.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,9 +43,18 @@ QLabel* Label(const QString& control, const char* text, const QFont& font, int w
     return label;
 }
 
+// A plain widget is announced as a filler; this is a window of its own.
+QAccessibleInterface* AccessibleDerivedWindow(const QString& className, QObject* object) {
+    if (className == QLatin1String("DerivedPropertiesWindow") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
 }  // namespace
 
 DerivedPropertiesWindow::DerivedPropertiesWindow(SectionWindow& section) : section_(&section) {
+    static const bool accessibleAsWindow = (QAccessible::installFactory(AccessibleDerivedWindow), true);
+    Q_UNUSED(accessibleAsWindow);
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName("DerivedProperties-" + section.objectName());
     setWindowTitle("Proprietà derivate - " + section.windowTitle());
@@ -60,7 +71,11 @@ DerivedPropertiesWindow::DerivedPropertiesWindow(SectionWindow& section) : secti
 void DerivedPropertiesWindow::BuildControls() {
     drawing_ = new PrincipalAxesDrawing;
     drawing_->setObjectName("Drawing");
+    // At least as large as the window first opens; it takes whatever room the
+    // window is given beyond that (its backing store grows only if the user
+    // enlarges the window).
     drawing_->setMinimumSize(SizeFromTwips(3000, 4200));
+    drawing_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     auto* column = new QVBoxLayout;
     column->setSpacing(4);
@@ -100,6 +115,9 @@ void DerivedPropertiesWindow::BuildControls() {
     close->setObjectName("Close");
     close->setFixedSize(SizeFromTwips(1215, 375));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // Enter and the keypad's Enter press the focused button, as Space does.
+    copy->setAutoDefault(true);
+    close->setAutoDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(copy);
@@ -108,9 +126,8 @@ void DerivedPropertiesWindow::BuildControls() {
 
     auto* window = new QHBoxLayout(this);
     window->setContentsMargins(6, 6, 6, 6);
-    window->addWidget(drawing_);
-    window->addLayout(column);
-    window->setSizeConstraint(QLayout::SetFixedSize);
+    window->addWidget(drawing_, 1);
+    window->addLayout(column, 0);
     close->setFocus();  // nothing here is typed into
 }
 
