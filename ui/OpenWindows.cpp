@@ -5,6 +5,7 @@
 
 #include "AboutWindow.h"
 #include "MainWindow.h"
+#include "ProfilesWindow.h"
 #include "SectionWindow.h"
 #include "Shapes.h"
 #include "WindowPlacement.h"
@@ -24,6 +25,11 @@ std::array<QPointer<SectionWindow>, 9>& SectionSlots() {
 
 QPointer<AboutWindow>& AboutWindowSlot() {
     static QPointer<AboutWindow> window;
+    return window;
+}
+
+QPointer<ProfilesWindow>& ProfilesWindowSlot() {
+    static QPointer<ProfilesWindow> window;
     return window;
 }
 
@@ -76,8 +82,26 @@ AboutWindow* ShowAboutWindow() {
     return slot;
 }
 
+ProfilesWindow* OpenProfilesWindow() {
+    QPointer<ProfilesWindow>& slot = ProfilesWindowSlot();
+    if (!slot) {
+        slot = new ProfilesWindow();
+        slot->adjustSize();  // its size comes from its layout
+        slot->move(FirstPlaceBeside(0, *slot, MainWindowSlot().data()));
+    }
+    BringToFront(slot);
+    return slot;
+}
+
+ProfilesWindow* ProfilesWindowIfOpen() { return ProfilesWindowSlot(); }
+
+void CloseProfilesWindow() {
+    if (ProfilesWindow* window = ProfilesWindowSlot()) window->close();
+}
+
 void EndProgram() {
     CloseAllSectionWindows();
+    CloseProfilesWindow();
     if (AboutWindow* info = AboutWindowSlot()) info->close();
     if (MainWindow* form = MainWindowSlot()) form->close();
     QCoreApplication::quit();
