@@ -262,18 +262,22 @@ void ProfilesWindow::ShowFamily(int row) {
 }
 
 void ProfilesWindow::ShowProfile(int row) {
+    const baricor::Profile* previous = profile_;
     profile_ = family_ && row >= 0 && row < int(family_->count) ? family_->first + row : nullptr;
-    for (size_t i = 0; i < kProfileFields.size(); ++i) {
-        const bool shown = profile_ && Shows(kProfileFields[i], profile_->shape);
-        fields_[i]->setVisible(shown);
-        labels_[i]->setVisible(shown);
-        units_[i]->setVisible(shown);
-    }
-    for (size_t g = 0; g < groups_.size(); ++g) {
-        bool any = false;
-        for (const ProfileField& f : kProfileFields)
-            any = any || (f.group == int(g) && profile_ && Shows(f, profile_->shape));
-        groups_[g]->setVisible(any);
+    // The fields a family shows change only with the kind of profile.
+    if (!previous || !profile_ || previous->shape != profile_->shape) {
+        for (size_t i = 0; i < kProfileFields.size(); ++i) {
+            const bool shown = profile_ && Shows(kProfileFields[i], profile_->shape);
+            fields_[i]->setVisible(shown);
+            labels_[i]->setVisible(shown);
+            units_[i]->setVisible(shown);
+        }
+        for (size_t g = 0; g < groups_.size(); ++g) {
+            bool any = false;
+            for (const ProfileField& f : kProfileFields)
+                any = any || (f.group == int(g) && profile_ && Shows(f, profile_->shape));
+            groups_[g]->setVisible(any);
+        }
     }
     if (profile_) {
         properties_ = baricor::PropertiesOf(*profile_);
@@ -288,8 +292,12 @@ void ProfilesWindow::Rewrite() {
     const std::string& decimal = NumberNotation::Separators().decimal;
     const std::string& pattern = NumberNotation::ResultFormat();
     for (size_t i = 0; i < kProfileFields.size(); ++i) {
-        fields_[i]->setText(profile_ ? ProfileFieldText(kProfileFields[i], *profile_, properties_, decimal, pattern)
-                                     : QString());
+        const QString text =
+            profile_ ? ProfileFieldText(kProfileFields[i], *profile_, properties_, decimal, pattern) : QString();
+        // Setting a field's text lays it out anew: the costliest part of a
+        // selection, spared where the text stays (a radius, a hidden field).
+        if (fields_[i]->text() == text) continue;
+        fields_[i]->setText(text);
         fields_[i]->setCursorPosition(0);
     }
 }
