@@ -1,6 +1,7 @@
-// Where section windows first open, on screens from 800 x 600 up, with the
-// main window where it first opens itself, in each corner and along each edge
-// of the screen, and with just too little, or just enough, room beside it.
+// Where section windows first open: on common screens with the main window
+// where it first opens itself, with the main window moved to each corner and
+// along each edge, and on screens leaving just too little, or just enough,
+// room beside it.
 #include <QTest>
 
 #include "Shapes.h"
