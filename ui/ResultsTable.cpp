@@ -13,10 +13,16 @@ TableRow RowOf(const SectionWindow& window, const baricor::FieldRow& row) {
     return {QString::fromStdString(row.label), field ? field->text() : QString(), QString::fromStdString(row.unit)};
 }
 
+// Any control character (C0, DEL, C1) or line or paragraph separator: one a
+// spreadsheet could take for the end of a cell or of a row.
+bool BreaksCells(QChar c) {
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == QChar::LineSeparator || u == QChar::ParagraphSeparator;
+}
+
 QString OneLine(QString text) {
-    for (const QChar breaking : {QChar('\t'), QChar('\n'), QChar('\r'), QChar('\v'), QChar('\f'), QChar(0x85),
-                                 QChar(QChar::LineSeparator), QChar(QChar::ParagraphSeparator)})
-        text.replace(breaking, QChar(' '));
+    for (QChar& c : text)
+        if (BreaksCells(c)) c = QChar(' ');
     return text;
 }
 

@@ -20,7 +20,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
 #include <cmath>
@@ -172,7 +171,8 @@ private:
     // characters outside the basic plane.
     QString ExoticText() {
         static const std::vector<QString> pieces = {
-            "\n", "\r\n", "\t", QString(QChar(0)), "\x01", "\x1b", "\x7f", QString(QChar(0x2028)),
+            "\n", "\r\n", "\r", "\t", "\v", QString(QChar(0)), "\x01", "\x1b", "\x1f", "\x7f", QString(QChar(0x85)),
+            QString(QChar(0x9f)), QString(QChar(0x2028)), QString(QChar(0x2029)),
             "θ", "Ж", "ß", "١٢٣", "٫", "数字", "ｱ", "e\u0301", QString::fromUtf8("\xF0\x9F\x94\xA7"),
             "\u00a0", "\u202f", "１２", "−5", "∞", "NaN", "inf"};
         QString text;
@@ -624,22 +624,42 @@ private:
         return QString();
     }
 
-    // One line per field, in order: label, tab, the text as shown, tab, unit. A
-    // text with a tab or a line break in it cannot be shown as it is; its row
-    // must still be one line of three columns.
+    // One line per field, in order: label, tab, the text as shown, tab, unit.
+    // A spreadsheet could end a row or a cell at any control character (C0,
+    // DEL, C1) or line or paragraph separator: split at every one of them, the
+    // table must still be one line of three columns per field, each such
+    // character of a text copied as a blank. Split character by character: a
+    // regular expression matches nothing in a text holding half a surrogate
+    // pair, which deleting one half of a character beyond the basic plane leaves.
     QString CheckClipboard(const CopiedTable& table) {
-        QStringList lines = QGuiApplication::clipboard()->text().split('\n');
+        auto anyBreak = [](QChar c) {
+            const char16_t u = c.unicode();
+            return u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029;
+        };
+        auto rowBreak = [&](QChar c) { return c != '\t' && anyBreak(c); };
+        auto split = [](const QString& text, auto at) {
+            QStringList pieces = {QString()};
+            for (const QChar c : text) {
+                if (at(c))
+                    pieces << QString();
+                else
+                    pieces.last() += c;
+            }
+            return pieces;
+        };
+        QStringList lines = split(QGuiApplication::clipboard()->text(), rowBreak);
         if (lines.isEmpty() || !lines.takeLast().isEmpty()) return "does not end with a line break";
         if (lines.size() != int(table.fields.size()))
             return QString("%1 lines for %2 fields").arg(lines.size()).arg(table.fields.size());
-        static const QRegularExpression breaking(R"([\t\n\r\v\f\x{85}\x{2028}\x{2029}])");
         for (int i = 0; i < lines.size(); ++i) {
-            const QStringList columns = lines[i].split('\t');
-            const QString text = table.fields[i]->text();
+            const QStringList columns = split(lines[i], anyBreak);
+            QString blanked = table.fields[i]->text();
+            for (QChar& c : blanked)
+                if (anyBreak(c)) c = ' ';
             if (columns.size() != 3 || columns[0] != table.labels[i] || columns[2] != table.units[i])
                 return QString("line %1 is %2").arg(i).arg(Shorten(lines[i]));
-            if (!text.contains(breaking) && columns[1] != text)
-                return QString("%1 copied as %2, shown as %3").arg(table.labels[i], Shorten(columns[1]), Shorten(text));
+            if (columns[1] != blanked)
+                return QString("%1 copied as %2, shown as %3").arg(table.labels[i], Shorten(columns[1]), Shorten(blanked));
         }
         return QString();
     }

@@ -71,6 +71,44 @@ private slots:
         }
     }
 
+    // From the first input, Tab runs through every input as the window lists
+    // them, then "Chiudi", then "Menu"; Shift+Tab walks the same way back.
+    void tabRunsThroughTheInputsThenChiudiThenMenu_data() {
+        QTest::addColumn<int>("shape");
+        for (const baricor::ShapeUnit* shape : baricor::AllShapes())
+            QTest::addRow("Trave%d", shape->number) << shape->number;
+    }
+
+    void tabRunsThroughTheInputsThenChiudiThenMenu() {
+        QFETCH(int, shape);
+        auto focused = [] {
+            QWidget* widget = QApplication::focusWidget();
+            if (auto* button = qobject_cast<QPushButton*>(widget)) return button->text();
+            return widget ? widget->accessibleName() : QString("nothing");
+        };
+        SectionWindow* w = OpenWindows::OpenSectionWindow(shape);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QStringList expected;
+        for (const baricor::InputField& input : w->Shape().inputs) expected << QString::fromStdString(input.row.label);
+        expected << "Chiudi" << "Menu";
+        QTest::mouseClick(Field(w, w->Shape().inputs.front().row.control.c_str()), Qt::LeftButton);
+
+        QStringList forward = {focused()};
+        for (int i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            forward << focused();
+        }
+        QCOMPARE(forward, expected);
+        QStringList back = {focused()};
+        for (int i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            back.prepend(focused());
+        }
+        QCOMPARE(back, expected);
+    }
+
     void everyShapeLoadsWhatItsDefaultsRecalculateTo() {
         for (const baricor::ShapeUnit* shape : baricor::AllShapes()) {
             SectionWindow* w = OpenWindows::OpenSectionWindow(shape->number);
