@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "AxisTransform.h"
+#include "Angles.h"
 #include "Fonts.h"
 
 const QColor PrincipalAxesDrawing::kOutlineColour(0, 0, 0);
@@ -49,7 +49,7 @@ Bounds BoundsOf(const baricor::DerivedSection& derived) {
     if (derived.values) {
         // The ellipse's extent along x and y.
         const baricor::CentralEllipse e = baricor::CentralEllipseOf(*derived.values);
-        const double t = derived.values->alpha * baricor::kDegreePi / 180;
+        const double t = baricor::DegreesToRadians(derived.values->alpha);
         const double halfWidth = Length(e.alongJ1Axis * std::cos(t), e.alongJ2Axis * std::sin(t));
         const double halfHeight = Length(e.alongJ1Axis * std::sin(t), e.alongJ2Axis * std::cos(t));
         b.Include(halfWidth, halfHeight);
@@ -106,7 +106,7 @@ void DrawAxesAndEllipse(QPainter& painter, const baricor::DerivedValues& values,
     painter.restore();
 
     // Axis names where each axis leaves the drawing area on its positive side.
-    const double t = (180 - values.alpha) * baricor::kDegreePi / 180;
+    const double t = baricor::DegreesToRadians(180 - values.alpha);
     const QPointF one(std::cos(t), std::sin(t));
     const QPointF two(-std::sin(t), std::cos(t));
     painter.setPen(PrincipalAxesDrawing::kAxesColour);
