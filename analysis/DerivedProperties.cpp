@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "AxisTransform.h"
+#include "Angles.h"
 #include "Finite.h"
 #include "ResultFormat.h"
 #include "SectionInputs.h"
@@ -20,7 +20,7 @@ constexpr double kEqualPrincipalMoments = 1e-12;
 // alpha gives Jx = J1 and a zero Jxy.
 double PrincipalAngle(const SectionProperties& p, double m, double r) {
     if (r <= kEqualPrincipalMoments * m) return 0.0;
-    double alpha = std::atan2(-2.0 * p.Jxy0, p.Jx0 - p.Jy0) * 90 / kDegreePi;
+    double alpha = HalfAngleToDegrees(std::atan2(-2.0 * p.Jxy0, p.Jx0 - p.Jy0));
     // With the shortened pi, atan2's -pi comes out at -90.0000187; -2 x 0 is
     // -0, so every section with Jxy0 = 0 and Jx0 < Jy0 gets there. The same
     // axes, half a turn on, are at 90.
@@ -28,7 +28,7 @@ double PrincipalAngle(const SectionProperties& p, double m, double r) {
     return alpha;
 }
 
-std::optional<DerivedValues> DerivedValuesOf(const ShapeUnit& shape, const Dimensions& d, const SectionProperties& p) {
+std::optional<DerivedValues> DerivedValuesOf(const SectionShape& shape, const Dimensions& d, const SectionProperties& p) {
     if (!AllFinite({p.A, p.Jx0, p.Jy0, p.Jxy0, p.xG, p.yG})) return std::nullopt;
     if (!(p.A > 0 && p.Jx0 > 0 && p.Jy0 > 0)) return std::nullopt;
     const ExtremeFibres v = shape.extremeFibres(d, p);
@@ -83,7 +83,7 @@ CentralEllipse CentralEllipseOf(const DerivedValues& values) {
     return {std::sqrt(values.J2 / values.A), std::sqrt(values.J1 / values.A)};
 }
 
-DerivedSection DeriveSection(const ShapeUnit& shape, const Dimensions& dimensions) {
+DerivedSection DeriveSection(const SectionShape& shape, const Dimensions& dimensions) {
     DerivedSection derived;
     for (double dimension : dimensions) {
         if (!std::isfinite(dimension)) return derived;
@@ -96,9 +96,8 @@ DerivedSection DeriveSection(const ShapeUnit& shape, const Dimensions& dimension
     return derived;
 }
 
-DerivedSection DeriveSection(const ShapeUnit& shape, const std::vector<std::string>& inputTexts,
-                             std::string_view decimalSeparator) {
-    return DeriveSection(shape, ReadSectionInputs(shape, inputTexts, decimalSeparator).dimensions);
+DerivedSection DeriveSection(const SectionShape& shape, const SectionTexts& texts, std::string_view decimalSeparator) {
+    return DeriveSection(shape, ReadSectionInputs(shape, texts, decimalSeparator).dimensions);
 }
 
 std::vector<std::string> DerivedTexts(const DerivedSection& derived, std::string_view decimalSeparator,

@@ -1,59 +1,19 @@
-#include "SectionTable.h"
+#include "SectionLayout.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+
+#include "Shapes.h"
 
 namespace baricor {
 namespace {
 
-const char* QuantityLabel(Quantity quantity) {
-    switch (quantity) {
-        case Quantity::Sx:
-            return "Sx";
-        case Quantity::Sy:
-            return "Sy";
-        case Quantity::Jx:
-            return "Jx";
-        case Quantity::Jy:
-            return "Jy";
-        case Quantity::Jxy:
-            return "Jxy";
-        case Quantity::A:
-            return "A";
-        case Quantity::xG:
-            return "xG";
-        case Quantity::yG:
-            return "yG";
-    }
-    return "";
-}
-
-const char* QuantityUnit(Quantity quantity) {
-    switch (quantity) {
-        case Quantity::Sx:
-        case Quantity::Sy:
-            return "[mm^3]";
-        case Quantity::Jx:
-        case Quantity::Jy:
-        case Quantity::Jxy:
-            return "[mm^4]";
-        case Quantity::A:
-            return "[mm^2]";
-        case Quantity::xG:
-        case Quantity::yG:
-            return "";
-    }
-    return "";
-}
-
-}  // namespace
-
-namespace {
-
-InputField DimensionRow(const DimensionColumns& c, const DimensionRowNames& n) {
+InputField DimensionRow(const DimensionColumns& c, const DimensionRowNames& n, const std::string& label) {
     InputField field;
     field.row = {n.control,
-                 n.label,
+                 label,
                  n.labelControl,
                  "[mm]",
                  n.unitControl,
@@ -65,12 +25,55 @@ InputField DimensionRow(const DimensionColumns& c, const DimensionRowNames& n) {
     return field;
 }
 
+std::string PicturePath(const SectionLayout& layout, char which) {
+    char name[40];
+    std::snprintf(name, sizeof name, "Immagini/trave%02d%c.jpg", layout.number, which);
+    return name;
+}
+
 }  // namespace
 
-std::vector<InputField> InputRows(const DimensionColumns& columns, std::initializer_list<DimensionRowNames> dimensions,
-                                  const TransformNames& transform) {
+const SectionLayout& LayoutOf(const SectionShape& shape) {
+    static const std::vector<SectionLayout> layouts = {RectangleLayout(), CircleLayout(), RectangularTubeLayout(),
+                                                       RingLayout(),      LLayout(),      TLayout(),
+                                                       DoubleTLayout(),   CLayout()};
+    for (const SectionLayout& layout : layouts) {
+        if (layout.shape == &shape) return layout;
+    }
+    std::abort();  // a shape of AllShapes() without a window table: the tests catch it first
+}
+
+const SectionLayout* LayoutByNumber(int number) {
+    const SectionShape* shape = ShapeByNumber(number);
+    return shape ? &LayoutOf(*shape) : nullptr;
+}
+
+std::vector<const SectionLayout*> AllLayouts() {
+    std::vector<const SectionLayout*> layouts;
+    for (const SectionShape* shape : AllShapes()) layouts.push_back(&LayoutOf(*shape));
+    return layouts;
+}
+
+SectionTexts SectionTextsOf(const SectionLayout& layout, const std::vector<std::string>& fieldTexts) {
+    SectionTexts texts;
+    for (size_t i = 0; i < layout.inputs.size(); ++i) {
+        const std::string text = i < fieldTexts.size() ? fieldTexts[i] : std::string();
+        switch (layout.inputs[i].role) {
+            case InputRole::Dimension: texts.dimensions.push_back(text); break;
+            case InputRole::Dx: texts.dx = text; break;
+            case InputRole::Dy: texts.dy = text; break;
+            case InputRole::Theta: texts.theta = text; break;
+        }
+    }
+    return texts;
+}
+
+std::vector<InputField> InputRows(const SectionLayout& layout, const DimensionColumns& columns,
+                                  std::initializer_list<DimensionRowNames> dimensions, const TransformNames& transform) {
     std::vector<InputField> fields;
-    for (const DimensionRowNames& names : dimensions) fields.push_back(DimensionRow(columns, names));
+    const std::vector<std::string>& labels = layout.shape->dimensionNames;
+    for (const DimensionRowNames& names : dimensions)
+        fields.push_back(DimensionRow(columns, names, fields.size() < labels.size() ? labels[fields.size()] : ""));
 
     struct TransformRow {
         const ControlNames& names;
@@ -96,59 +99,48 @@ std::vector<InputField> InputRows(const DimensionColumns& columns, std::initiali
     return fields;
 }
 
-ResultField ResultRow(const ResultColumns& c, int top, Quantity quantity, const char* labelControl, const char* control,
-                      const char* unitControl) {
-    ResultField field;
-    field.row = {control,
-                 QuantityLabel(quantity),
-                 labelControl,
-                 QuantityUnit(quantity),
-                 unitControl,
-                 {c.labelLeft, top, 615, 375},
-                 {c.fieldLeft, top, 1575, 285},
-                 {c.unitLeft, top, 615, 255}};
-    field.quantity = quantity;
-    return field;
-}
-
-std::vector<ResultField> SectionResultRows(const ResultColumns& columns, int top,
-                                           const std::array<ControlNames, 6>& names) {
+std::vector<ResultField> SectionResultRows(const ResultColumns& c, int top, const std::array<ControlNames, 6>& names) {
     const Quantity quantities[] = {Quantity::Sx, Quantity::Sy, Quantity::Jx, Quantity::Jy, Quantity::Jxy, Quantity::A};
     const int offsets[] = {0, 360, 840, 1200, 1560, 2040};
     std::vector<ResultField> rows;
-    for (size_t i = 0; i < names.size(); ++i)
-        rows.push_back(
-            ResultRow(columns, top + offsets[i], quantities[i], names[i].label, names[i].field, names[i].unit));
+    for (size_t i = 0; i < names.size(); ++i) {
+        const int rowTop = top + offsets[i];
+        ResultField field;
+        field.row = {names[i].field,
+                     QuantitySymbol(quantities[i]),
+                     names[i].label,
+                     QuantityUnit(quantities[i]),
+                     names[i].unit,
+                     {c.labelLeft, rowTop, 615, 375},
+                     {c.fieldLeft, rowTop, 1575, 285},
+                     {c.unitLeft, rowTop, 615, 255}};
+        field.quantity = quantities[i];
+        rows.push_back(field);
+    }
     return rows;
 }
 
 ResultField CentroidRow(Quantity quantity, const char* labelControl, TwipRect labelRect, const char* control,
                         TwipRect fieldRect) {
     ResultField field;
-    field.row = {control, QuantityLabel(quantity), labelControl, "", "", labelRect, fieldRect, {}};
+    field.row = {control, QuantitySymbol(quantity), labelControl, "", "", labelRect, fieldRect, {}};
     field.quantity = quantity;
     return field;
 }
 
-std::string SectionPicturePath(const ShapeUnit& shape) {
-    char name[40];
-    std::snprintf(name, sizeof name, "Immagini/trave%02dA.jpg", shape.number);
-    return name;
-}
-
-std::string TransformPicturePath(const ShapeUnit& shape) {
-    char name[40];
-    std::snprintf(name, sizeof name, "Immagini/trave%02dB.jpg", shape.number);
-    return name;
-}
+std::string SectionPicturePath(const SectionLayout& layout) { return PicturePath(layout, 'A'); }
+std::string TransformPicturePath(const SectionLayout& layout) { return PicturePath(layout, 'B'); }
 
 Frame DataFrame(TwipRect rect) { return {"Frame1", "Dati", rect}; }
 Frame TransformFrame(TwipRect rect) { return {"Frame2", "Traslazione e Rotazione", rect}; }
 
-ShapeUnit SectionWindowFrame(int number, const char* captionShape, const char* pictureName, const char* diagramFormat) {
-    ShapeUnit s;
-    s.number = number;
-    s.window = "Trave" + std::to_string(number);
+SectionLayout SectionWindowFrame(const SectionShape& shape, const char* captionShape, const char* pictureName,
+                                 const char* diagramFormat) {
+    SectionLayout s;
+    s.shape = &shape;
+    const std::vector<const SectionShape*>& shapes = AllShapes();
+    s.number = int(std::find(shapes.begin(), shapes.end(), &shape) - shapes.begin()) + 1;
+    s.window = "Trave" + std::to_string(s.number);
     s.caption = s.window + " - " + captionShape;
     s.clientWidth = 5955;
     s.clientHeight = 4830;
@@ -157,9 +149,9 @@ ShapeUnit SectionWindowFrame(int number, const char* captionShape, const char* p
     return s;
 }
 
-void PlaceButtons(ShapeUnit& shape, int menuLeft, int closeLeft) {
-    shape.menuButton = {menuLeft, 4320, 1215, 375};
-    shape.closeButton = {closeLeft, 4320, 1215, 375};
+void PlaceButtons(SectionLayout& layout, int menuLeft, int closeLeft) {
+    layout.menuButton = {menuLeft, 4320, 1215, 375};
+    layout.closeButton = {closeLeft, 4320, 1215, 375};
 }
 
 }  // namespace baricor
