@@ -99,7 +99,7 @@ private slots:
             button->click();
             SectionWindow* w = OpenWindows::SectionWindowIfOpen(n);
             QVERIFY(w);
-            QCOMPARE(w->windowTitle().toStdString(), baricor::ShapeByNumber(n)->caption);
+            QCOMPARE(w->windowTitle().toStdString(), baricor::LayoutByNumber(n)->caption);
             button->click();
             QCOMPARE(OpenWindows::SectionWindowIfOpen(n), w);
         }
