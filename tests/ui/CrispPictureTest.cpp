@@ -24,7 +24,9 @@
 #include "MessageWindow.h"
 #include "OpenWindows.h"
 #include "PictureBox.h"
+#include "SectionLayout.h"
 #include "SectionWindow.h"
+#include "Shapes.h"
 #include "UiTestSupport.h"
 
 namespace {
@@ -98,6 +100,13 @@ EdgeWidth MeasureEdges(const QImage& picture) {
     }
     width.mean = width.edges > 0 ? double(total) / width.edges : 0.0;
     return width;
+}
+
+// The control name of the first input of `role` in a window (a dimension: its first).
+const char* FieldOfRole(const baricor::SectionLayout& layout, baricor::InputRole role) {
+    for (const baricor::InputField& input : layout.inputs)
+        if (input.role == role) return input.row.control.c_str();
+    return "";
 }
 
 QImage Enlarged(const QImage& picture, Qt::TransformationMode mode) {
@@ -182,9 +191,8 @@ private slots:
     void diagramsAreDrawnAtTheScreensResolution_data() {
         QTest::addColumn<int>("window");
         QTest::addColumn<QString>("plain");
-        QTest::newRow("circle") << 2 << ":/diagrams/circle.jpg";
-        QTest::newRow("L") << 5 << ":/diagrams/l-section.jpg";
-        QTest::newRow("C, a bitmap") << 8 << ":/diagrams/c-section.bmp";
+        for (const baricor::SectionLayout* layout : baricor::AllLayouts())
+            QTest::newRow(layout->diagram.c_str()) << layout->number << ":/" + QString::fromStdString(layout->diagram);
     }
     void diagramsAreDrawnAtTheScreensResolution() {
         if (!Dense()) QSKIP("measured at ratio 2");
@@ -194,23 +202,37 @@ private slots:
         CompareEdges(Shown(picture, picture->contentsRect()), plain);
     }
 
+    // Every shape's button. The outlines of the round ones (circle, ring) are
+    // soft and measured; the straight ones have hard edges at both sizes, so
+    // for every button the picture painted must be the drawing at twice the
+    // pixels itself, pixel for pixel.
     void buttonPicturesAreDrawnAtTheScreensResolution_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("plain");
-        QTest::newRow("circle") << "Command2" << ":/buttons/circle.bmp";
-        QTest::newRow("ring") << "Command4" << ":/buttons/ring.bmp";
+        QTest::addColumn<bool>("softEdges");
+        for (const baricor::SectionLayout* layout : baricor::AllLayouts()) {
+            const bool round = layout->shape == &baricor::CircleSection() || layout->shape == &baricor::RingSection();
+            QTest::newRow(layout->button.c_str()) << QString("Command%1").arg(layout->number)
+                                                  << ":/" + QString::fromStdString(layout->button) << round;
+        }
     }
     void buttonPicturesAreDrawnAtTheScreensResolution() {
         if (!Dense()) QSKIP("measured at ratio 2");
         QFETCH(QString, button);
         QFETCH(QString, plain);
+        QFETCH(bool, softEdges);
         auto* shapeButton = OpenWindows::ShowMainWindow()->findChild<QToolButton*>(button);
         QVERIFY(shapeButton);
-        // The button's picture is the drawing centred on a wider canvas: measure the drawing's part.
+        // The button's picture is the drawing centred on a wider canvas: the drawing's part.
         const QImage painted = ButtonPicture(shapeButton);
         const QSize drawing = QImage(plain).size() * 2;
         const QPoint corner((painted.width() - drawing.width()) / 4 * 2, (painted.height() - drawing.height()) / 4 * 2);
-        CompareEdges(painted.copy(QRect(corner, drawing)), plain);
+        const QImage part = painted.copy(QRect(corner, drawing));
+        const QImage sharp(Appearance::DoubleDensityName(plain));
+        QCOMPARE(sharp.size(), drawing);
+        QVERIFY2(part.convertToFormat(QImage::Format_RGB32) == sharp.convertToFormat(QImage::Format_RGB32),
+                 qPrintable(plain + ": the button does not show its drawing at twice the pixels"));
+        if (softEdges) CompareEdges(part, plain);
     }
 
     void theWarningSignIsDrawnAtTheScreensResolution() {
@@ -220,21 +242,32 @@ private slots:
         CompareEdges(Shown(sign, sign->contentsRect()).copy(0, 0, 64, 64), ":/icons/warning-32.png");
     }
 
-    // The real Immagini pictures: at ratio 2 the @2x files, at the same size on
-    // screen. Picture A is measured; B, mostly faint grey, only compared in size.
+    // The real Immagini pictures of every window: at ratio 2 the @2x files, at
+    // the same size on screen. Picture A is measured; B, mostly faint grey, is
+    // compared with its companion pixel for pixel.
+    void clicksShowTheSharpImmaginiPictures_data() {
+        QTest::addColumn<int>("window");
+        for (const baricor::SectionLayout* layout : baricor::AllLayouts())
+            QTest::newRow(layout->window.c_str()) << layout->number;
+    }
     void clicksShowTheSharpImmaginiPictures() {
         if (!Dense()) QSKIP("measured at ratio 2");
+        QFETCH(int, window);
         QVERIFY(QDir::setCurrent(BARICOR_PICTURES_DIR));
-        SectionWindow* w = OpenWindows::OpenSectionWindow(5);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(window);
+        const baricor::SectionLayout& layout = w->Layout();
+        const QString pictureA = QString::fromStdString(baricor::SectionPicturePath(layout));
+        const QString pictureB = QString::fromStdString(baricor::TransformPicturePath(layout));
         auto* picture = w->findChild<PictureBox*>("Picture1");
         const QSize diagramBox = picture->size();
-        QTest::mouseClick(Field(w, "Text11"), Qt::LeftButton);  // Dx: picture B
-        QCOMPARE(picture->size(), QImage("Immagini/trave05B.jpg").size() + QSize(4, 4));
+        QTest::mouseClick(Field(w, FieldOfRole(layout, baricor::InputRole::Dx)), Qt::LeftButton);  // picture B
+        QCOMPARE(picture->size(), QImage(pictureB).size() + QSize(4, 4));
         QCOMPARE(picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-                 QImage("Immagini/trave05B@2x.jpg").convertToFormat(QImage::Format_RGB32));
-        QTest::mouseClick(Field(w, "Text1"), Qt::LeftButton);  // a: picture A, the diagram's drawing
+                 QImage(Appearance::DoubleDensityName(pictureB)).convertToFormat(QImage::Format_RGB32));
+        // A dimension: picture A, the diagram's drawing.
+        QTest::mouseClick(Field(w, FieldOfRole(layout, baricor::InputRole::Dimension)), Qt::LeftButton);
         QCOMPARE(picture->size(), diagramBox);
-        CompareEdges(Shown(picture, picture->contentsRect()), "Immagini/trave05A.jpg");
+        CompareEdges(Shown(picture, picture->contentsRect()), pictureA);
     }
 
     // Which picture a click shows, with each kind of companion; at ratio 1 a
@@ -265,9 +298,10 @@ private slots:
         QVERIFY(QDir::setCurrent(folder.path()));
 
         SectionWindow* w = OpenWindows::OpenSectionWindow(1);
+        QCOMPARE(QString::fromStdString(baricor::SectionPicturePath(w->Layout())), QString("Immagini/trave01A.jpg"));
         auto* picture = w->findChild<PictureBox*>("Picture1");
         const QSize diagramBox = picture->size();
-        QTest::mouseClick(Field(w, "Text1"), Qt::LeftButton);
+        QTest::mouseClick(Field(w, FieldOfRole(w->Layout(), baricor::InputRole::Dimension)), Qt::LeftButton);
 
         const QString expected = !c.plainThere ? "unchanged" : Dense() ? c.atRatio2 : "plain";
         const QPixmap shown = picture->pixmap();
@@ -285,9 +319,12 @@ private slots:
     // At ratio 1 the windows show what they always showed, in the same pixels.
     void atRatioOneThePicturesAreAsDrawn() {
         if (Dense()) QSKIP("checked at ratio 1");
-        auto* picture = OpenWindows::OpenSectionWindow(5)->findChild<PictureBox*>("Picture1");
-        QCOMPARE(picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-                 QImage(":/diagrams/l-section.jpg").convertToFormat(QImage::Format_RGB32));
+        for (const baricor::SectionLayout* layout : baricor::AllLayouts()) {
+            auto* picture = OpenWindows::OpenSectionWindow(layout->number)->findChild<PictureBox*>("Picture1");
+            QVERIFY2(picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32) ==
+                         QImage(":/" + QString::fromStdString(layout->diagram)).convertToFormat(QImage::Format_RGB32),
+                     layout->diagram.c_str());
+        }
         MessageWindow errore(kNotNumericMessage, nullptr);
         QCOMPARE(errore.findChild<QLabel*>("Image1")->pixmap().devicePixelRatio(), 1.0);
         QCOMPARE(errore.findChild<QLabel*>("Image1")->pixmap().size(), QSize(32, 32));
