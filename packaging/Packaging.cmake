@@ -1,6 +1,7 @@
 # What `cmake --install` puts in place, and the Debian package CPack makes of it:
 #   bin/baricor
-#   share/baricor/Immagini/*.jpg          the pictures a click on a field shows
+#   share/baricor/Immagini/*.jpg          the pictures a click on a field shows,
+#                                         and their @2x companions for dense screens
 #   share/applications/baricor.desktop    starts the program in share/baricor
 #   share/icons/hicolor/NxN/apps/baricor.png
 #

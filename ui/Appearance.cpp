@@ -1,6 +1,7 @@
 #include "Appearance.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include "Fonts.h"
 
@@ -24,6 +25,28 @@ QIcon WrenchIcon() {
     return icon;
 }
 
-QPixmap WarningPicture() { return QPixmap(":/icons/warning-32.png"); }
+QPixmap WarningPicture(qreal devicePixelRatio) {
+    return BuiltInPicture(":/icons/warning-32.png", devicePixelRatio);
+}
+
+QString DoubleDensityName(const QString& file) {
+    const QFileInfo info(file);
+    const QString suffix = info.suffix();
+    const QString name = suffix.isEmpty() ? file : file.left(file.size() - suffix.size() - 1);
+    return suffix.isEmpty() ? name + "@2x" : name + "@2x." + suffix;
+}
+
+bool WantsDoubleDensity(qreal devicePixelRatio) { return devicePixelRatio > 1.0; }
+
+QPixmap BuiltInPicture(const QString& resource, qreal devicePixelRatio) {
+    if (WantsDoubleDensity(devicePixelRatio)) {
+        QPixmap sharp(DoubleDensityName(resource));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2.0);
+            return sharp;
+        }
+    }
+    return QPixmap(resource);
+}
 
 }  // namespace Appearance

@@ -61,12 +61,18 @@ protected:
     }
 };
 
-QIcon CentredPicture(const QString& file) {
-    const QPixmap picture(file);
-    QPixmap canvas(kButtonPictureSize);
+// On a dense screen the canvas, and the picture from the set at twice the
+// pixels, are twice as dense; they are placed in the same logical pixels.
+QIcon CentredPicture(const QString& file, qreal devicePixelRatio) {
+    const QPixmap picture = Appearance::BuiltInPicture(file, devicePixelRatio);
+    const qreal density = picture.devicePixelRatio();
+    const QSize size = picture.deviceIndependentSize().toSize();
+    QPixmap canvas(kButtonPictureSize * density);
+    canvas.setDevicePixelRatio(density);
     canvas.fill(Qt::transparent);
     QPainter painter(&canvas);
-    painter.drawPixmap((canvas.width() - picture.width()) / 2, (canvas.height() - picture.height()) / 2, picture);
+    painter.drawPixmap((kButtonPictureSize.width() - size.width()) / 2,
+                       (kButtonPictureSize.height() - size.height()) / 2, picture);
     painter.end();
     return QIcon(canvas);
 }
@@ -106,7 +112,7 @@ void MainWindow::BuildButtons() {
         button->setObjectName(QString("Command%1").arg(n));
         button->setText(QString::fromStdString(layout.window));
         button->setAccessibleName(button->text());
-        button->setIcon(CentredPicture(":/" + QString::fromStdString(layout.button)));
+        button->setIcon(CentredPicture(":/" + QString::fromStdString(layout.button), devicePixelRatioF()));
         button->setIconSize(kButtonPictureSize);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setFocusPolicy(Qt::StrongFocus);

@@ -25,7 +25,7 @@ MessageWindow::MessageWindow(const MessageDefinition& d, QWidget* over) : QDialo
 
     auto* image = new QLabel(this);
     image->setObjectName("Image1");
-    image->setPixmap(Appearance::WarningPicture());
+    image->setPixmap(Appearance::WarningPicture(devicePixelRatioF()));
     image->setGeometry(FromTwips(1560, 120, 480, 480));
 
     auto* label = new QLabel(QString::fromUtf8(d.text), this);

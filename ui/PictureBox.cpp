@@ -5,6 +5,30 @@
 #include <QImageReader>
 #include <QPixmap>
 
+#include "Appearance.h"
+
+namespace {
+
+// The size `file` declares, or an invalid size where it is missing, not a
+// regular file, not an image, or too large to decode safely.
+QSize DeclaredSize(const QString& file) {
+    const QFileInfo info(file);
+    if (!info.isFile() || !info.isReadable()) return {};
+    const QSize size = QImageReader(file).size();
+    if (!size.isValid() || qint64(size.width()) * size.height() > PictureBox::kMaxPixels) return {};
+    return size;
+}
+
+// Decodes `file`, which must give exactly `size` pixels.
+bool Decode(const QString& file, QSize size, QImage& image) {
+    QImageReader reader(file);
+    reader.setAutoTransform(false);
+    reader.setAllocationLimit(int(PictureBox::kMaxPixels * 4 / (1024 * 1024)) + 1);  // megabytes
+    return reader.read(&image) && !image.isNull() && image.size() == size;
+}
+
+}  // namespace
+
 PictureBox::PictureBox(QWidget* parent) : QLabel(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kBorder);
@@ -13,22 +37,31 @@ PictureBox::PictureBox(QWidget* parent) : QLabel(parent) {
 }
 
 bool PictureBox::LoadPicture(const QString& file) {
-    const QFileInfo info(file);
-    if (!info.isFile() || !info.isReadable()) return false;
+    const QSize size = DeclaredSize(file);
+    if (!size.isValid()) return false;
 
-    QImageReader reader(file);
-    reader.setAutoTransform(false);
-    const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() > kMaxPixels) return false;
-    reader.setAllocationLimit(int(kMaxPixels * 4 / (1024 * 1024)) + 1);  // megabytes
+    // On a dense screen, the companion at twice the pixels shows in its place;
+    // one of any other size belongs to an older picture and is passed over, as
+    // is one that cannot be read. At ratio 1 it is not even looked for.
+    if (Appearance::WantsDoubleDensity(devicePixelRatioF())) {
+        const QString sharpFile = Appearance::DoubleDensityName(file);
+        QImage sharp;
+        if (DeclaredSize(sharpFile) == size * 2 && Decode(sharpFile, size * 2, sharp)) {
+            sharp.setDevicePixelRatio(2.0);
+            Show(sharp);
+            return true;
+        }
+    }
 
     QImage image;
-    if (!reader.read(&image) || image.isNull() || image.size() != size) return false;
+    if (!Decode(file, size, image)) return false;
     Show(image);
     return true;
 }
 
 void PictureBox::Show(const QImage& image) {
     setPixmap(QPixmap::fromImage(image));
-    resize(image.width() + 2 * kBorder, image.height() + 2 * kBorder);
+    // The box takes the picture's size on screen, whichever set it came from.
+    const QSize shown = image.deviceIndependentSize().toSize();
+    resize(shown.width() + 2 * kBorder, shown.height() + 2 * kBorder);
 }

@@ -11,7 +11,10 @@ public:
 
     // Shows the picture in `file` (a path or a resource). A file that is
     // missing, not a regular file, not an image, damaged or too large to decode
-    // safely leaves the current picture as it is; the result says which.
+    // safely leaves the current picture as it is; the result says which. On a
+    // screen of device pixel ratio above 1, the companion drawn at twice the
+    // pixels ("trave05A@2x.jpg" beside "trave05A.jpg") shows instead, at the
+    // same size on screen, where it is there and exactly twice as large.
     bool LoadPicture(const QString& file);
 
     // The largest picture accepted, in pixels, so that no file can exhaust memory.

@@ -11,11 +11,14 @@ constexpr double kPi = 3.14159265358979323846;
 // Every picture is written at 96 dpi so that the files carry no machine setting.
 constexpr int kDotsPerMetre = 3780;
 
-QImage blankImage(QSize size, QImage::Format format, const QColor &ground) {
-    QImage image(size, format);
+// `size` in the pixels of scale 1: a painter on the image draws in those, and
+// at scale 2 each of them is four of the image's, the same physical size.
+QImage blankImage(QSize size, QImage::Format format, const QColor &ground, int scale = 1) {
+    QImage image(size * scale, format);
     image.fill(ground);
-    image.setDotsPerMeterX(kDotsPerMetre);
-    image.setDotsPerMeterY(kDotsPerMetre);
+    image.setDotsPerMeterX(kDotsPerMetre * scale);
+    image.setDotsPerMeterY(kDotsPerMetre * scale);
+    image.setDevicePixelRatio(scale);
     return image;
 }
 
@@ -84,8 +87,8 @@ void drawPoint(QPainter &p, QPointF at, const QString &name, QPointF labelShift)
 
 }  // namespace
 
-QImage sectionDiagram(const Section &s) {
-    QImage image = blankImage(s.diagramSize, QImage::Format_RGB32, Qt::white);
+QImage sectionDiagram(const Section &s, int scale) {
+    QImage image = blankImage(s.diagramSize, QImage::Format_RGB32, Qt::white, scale);
     QPainter p(&image);
     beginDrawing(p);
     const QRectF area = QRectF(QPointF(0, 0), QSizeF(s.diagramSize)).marginsRemoved(QMarginsF(s.margins));
@@ -109,11 +112,11 @@ QImage sectionDiagram(const Section &s) {
     return image;
 }
 
-QImage axesPicture(const Section &s) {
+QImage axesPicture(const Section &s, int scale) {
     const QSize size = s.diagramSize;
     const double w = size.width();
     const double h = size.height();
-    QImage image = blankImage(size, QImage::Format_RGB32, Qt::white);
+    QImage image = blankImage(size, QImage::Format_RGB32, Qt::white, scale);
     QPainter p(&image);
     beginDrawing(p);
 
@@ -180,8 +183,8 @@ QImage axesPicture(const Section &s) {
     return image;
 }
 
-QImage buttonPicture(const Section &s) {
-    QImage image = blankImage(s.buttonSize, QImage::Format_RGB32, Qt::white);
+QImage buttonPicture(const Section &s, int scale) {
+    QImage image = blankImage(s.buttonSize, QImage::Format_RGB32, Qt::white, scale);
     QPainter p(&image);
     beginDrawing(p);
     const QRectF area = QRectF(QPointF(0, 0), QSizeF(s.buttonSize)).adjusted(3, 3, -4, -4);

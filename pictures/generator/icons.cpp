@@ -69,12 +69,14 @@ QImage wrenchIcon(int size) {
     return image;
 }
 
-QImage warningSign() {
+// At scale 2 the same shapes on 64x64 pixels, for screens of twice the density.
+QImage warningSign(int scale) {
     const int size = 32;
-    QImage image(size, size, QImage::Format_ARGB32);
+    QImage image(size * scale, size * scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    image.setDotsPerMeterX(3780);
-    image.setDotsPerMeterY(3780);
+    image.setDotsPerMeterX(3780 * scale);
+    image.setDotsPerMeterY(3780 * scale);
+    image.setDevicePixelRatio(scale);
 
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build tree and checks what a user would get
-# from it: the program, its sixteen pictures in the folder the desktop entry
-# starts it in, the icons, and dependencies that cover every library it links.
+# from it: the program, its sixteen pictures and their companions at twice the
+# pixels in the folder the desktop entry starts it in, the icons, and
+# dependencies that cover every library it links.
 # Then it starts the packaged program from that folder, unpacked, to see that
 # it comes up.
 #
@@ -41,11 +42,15 @@ has_file usr/share/applications/baricor.desktop '^-rw-r--r--$'
 for size in 16 32 48 64 128 256; do
     has_file "usr/share/icons/hicolor/${size}x${size}/apps/baricor.png"
 done
+# Each picture with its companion at twice the pixels, for dense screens.
 for n in 1 2 3 4 5 6 7 8; do
-    for side in A B; do has_file "usr/share/baricor/Immagini/trave0${n}${side}.jpg"; done
+    for side in A B; do
+        has_file "usr/share/baricor/Immagini/trave0${n}${side}.jpg"
+        has_file "usr/share/baricor/Immagini/trave0${n}${side}@2x.jpg"
+    done
 done
 jpgs=$(grep -c '/Immagini/.*\.jpg$' <<<"$contents")
-[ "$jpgs" -eq 16 ] && pass "16 pictures" || fail "$jpgs pictures in Immagini, expected 16"
+[ "$jpgs" -eq 32 ] && pass "32 pictures" || fail "$jpgs pictures in Immagini, expected 32 (16 and their @2x companions)"
 
 # Unpack, then read the files themselves.
 root="$work/root"

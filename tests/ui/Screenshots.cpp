@@ -1,5 +1,7 @@
 // Renders every window of the program into PNG files, for the README and for
-// checking by eye that no caption or label is clipped.
+// checking by eye that no caption or label is clipped. Run at a device pixel
+// ratio of 2 (QT_SCALE_FACTOR=2), it renders the windows that carry pictures,
+// into NAME@2x.png, to show them drawn at the screen's resolution.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -19,11 +21,14 @@
 
 namespace {
 
-void Save(QWidget* window, const QDir& folder, const QString& name) {
+bool Dense() { return qApp->devicePixelRatio() > 1.0; }
+
+void Save(QWidget* window, const QDir& folder, const QString& name, bool hasPictures = false) {
+    if (Dense() && !hasPictures) return;
     window->show();
     if (!QTest::qWaitForWindowExposed(window)) qWarning("%s was not shown", qPrintable(name));
     QTest::qWait(50);
-    window->grab().save(folder.filePath(name + ".png"));
+    window->grab().save(folder.filePath(name + (Dense() ? "@2x" : "") + ".png"));
 }
 
 }  // namespace
@@ -34,9 +39,9 @@ int main(int argc, char** argv) {
     const QDir folder(argc > 1 ? argv[1] : "docs/screenshots");
     QDir().mkpath(folder.path());
 
-    Save(OpenWindows::ShowMainWindow(), folder, "Form1");
+    Save(OpenWindows::ShowMainWindow(), folder, "Form1", true);
     for (int n = 1; n <= 8; ++n) {
-        if (SectionWindow* window = OpenWindows::OpenSectionWindow(n)) Save(window, folder, window->objectName());
+        if (SectionWindow* window = OpenWindows::OpenSectionWindow(n)) Save(window, folder, window->objectName(), true);
     }
     // The derived properties of the default L.
     OpenWindows::SectionWindowIfOpen(5)->findChild<QAction*>(DerivedPropertiesMenu::kDerivedEntry)->trigger();
@@ -49,7 +54,7 @@ int main(int argc, char** argv) {
     Save(profiles, folder, profiles->objectName());
     MessageWindow errore(kNotNumericMessage, nullptr);
     errore.setWindowModality(Qt::NonModal);
-    Save(&errore, folder, "Errore");
+    Save(&errore, folder, "Errore", true);
     MessageWindow errore2(kCheckDataMessage, nullptr);
     errore2.setWindowModality(Qt::NonModal);
     Save(&errore2, folder, "Errore2");
