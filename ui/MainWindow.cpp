@@ -16,6 +16,7 @@
 #include "ResultFormat.h"
 #include "Shapes.h"
 #include "Twips.h"
+#include "WorkFileMenu.h"
 
 namespace {
 
@@ -124,7 +125,9 @@ void MainWindow::BuildMenus() {
     esci->setShortcut(OpenWindows::kQuitShortcut);
     // Ends the program from whichever window has the focus.
     esci->setShortcutContext(Qt::ApplicationShortcut);
-    connect(esci, &QAction::triggered, this, [] { OpenWindows::EndProgram(); });
+    // Asks "Salvare le modifiche?" first where a work file's work changed.
+    connect(esci, &QAction::triggered, this, [] { WorkSession::EndProgram(); });
+    WorkSession::AttachTo(this);
 
     QMenu* view = menuBar()->addMenu("&Visualizza");
     view->setObjectName("mnuVisualizza");

@@ -1,6 +1,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <algorithm>
 #include <array>
 
 #include "AboutWindow.h"
@@ -20,6 +21,14 @@ QPointer<MainWindow>& MainWindowSlot() {
 std::array<QPointer<SectionWindow>, 9>& SectionSlots() {
     static std::array<QPointer<SectionWindow>, 9> windows;
     return windows;
+}
+
+// Counts the section windows made in this run: each one keeps its count, so
+// that the open ones can be listed in the order they were opened.
+const char* const kOpeningProperty = "openingCount";
+int NextOpeningCount() {
+    static int count = 0;
+    return ++count;
 }
 
 QPointer<AboutWindow>& AboutWindowSlot() {
@@ -52,6 +61,7 @@ SectionWindow* OpenSectionWindow(int number) {
     QPointer<SectionWindow>& slot = SectionSlots().at(number);
     if (!slot) {
         slot = new SectionWindow(*shape);
+        slot->setProperty(kOpeningProperty, NextOpeningCount());
         slot->move(FirstPlaceBeside(number - 1, *slot, MainWindowSlot().data()));
     }
     BringToFront(slot);
@@ -61,6 +71,18 @@ SectionWindow* OpenSectionWindow(int number) {
 SectionWindow* SectionWindowIfOpen(int number) {
     if (number < 1 || number > 8) return nullptr;
     return SectionSlots().at(number);
+}
+
+std::vector<SectionWindow*> SectionWindowsInOpeningOrder() {
+    std::vector<SectionWindow*> open;
+    for (int number = 1; number <= 8; ++number) {
+        SectionWindow* window = SectionSlots().at(number);
+        if (window && window->isVisible()) open.push_back(window);
+    }
+    std::sort(open.begin(), open.end(), [](const SectionWindow* a, const SectionWindow* b) {
+        return a->property(kOpeningProperty).toInt() < b->property(kOpeningProperty).toInt();
+    });
+    return open;
 }
 
 void CloseAllSectionWindows() {
