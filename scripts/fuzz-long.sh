@@ -18,7 +18,7 @@ cmake --build "$fuzz" -j"$(nproc)"
 
 mkdir -p "$fuzz/artifacts"
 total=0
-for target in numeric_text format_value recalculate; do
+for target in numeric_text format_value recalculate work_file; do
     mkdir -p "$fuzz/corpus/$target"
     log="$fuzz/artifacts/$target.log"
     if ! ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \

@@ -52,21 +52,26 @@ std::vector<QString> DefaultTexts(const baricor::ShapeUnit& shape) {
 
 // --- writing -------------------------------------------------------------
 
+// A JSON string holding exactly `text`: a lone half of a surrogate pair,
+// which UTF-8 cannot carry, is written as an escape like the control characters.
 QByteArray JsonString(const QString& text) {
-    QByteArray out = "\"";
-    for (const char c : text.toUtf8()) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"') {
-            out += "\\\"";
-        } else if (c == '\\') {
-            out += "\\\\";
-        } else if (byte < 0x20 || byte == 0x7f) {
-            out += QStringLiteral("\\u%1").arg(byte, 4, 16, QChar('0')).toLatin1();
+    QString out = QStringLiteral("\"");
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            out += c;
+            out += text.at(++i);
+        } else if (c.isSurrogate() || c.unicode() < 0x20 || c.unicode() == 0x7f) {
+            out += QStringLiteral("\\u%1").arg(unsigned(c.unicode()), 4, 16, QChar('0'));
+        } else if (c == QLatin1Char('"') || c == QLatin1Char('\\')) {
+            out += QLatin1Char('\\');
+            out += c;
         } else {
             out += c;
         }
     }
-    return out + "\"";
+    out += QLatin1Char('"');
+    return out.toUtf8();
 }
 
 QByteArray Bool(bool value) { return value ? "true" : "false"; }
