@@ -246,6 +246,24 @@ private slots:
         QVERIFY(*read.work == work);
     }
 
+    // The README's example is a file the program opens as described.
+    void readmeExampleOpens() {
+        const QByteArray readme = ReadAll(BARICOR_SOURCE_DIR "/README.md");
+        const qsizetype start = readme.indexOf("```json\n{\n  \"format\": \"baricor\"");
+        QVERIFY(start >= 0);
+        const qsizetype from = readme.indexOf('{', start);
+        const QByteArray example = readme.mid(from, readme.indexOf("```", from) - from);
+        const WorkFile::ReadOutcome read = WorkFile::Read(example);
+        QVERIFY2(read.work, qPrintable(read.problem));
+        QCOMPARE(int(read.work->windows.size()), 1);
+        const baricor::ShapeUnit& l = *baricor::ShapeByNumber(read.work->windows[0].number);
+        QCOMPARE(l.window, std::string("Trave5"));
+        QCOMPARE(l.inputs[4].row.control + "=" + l.inputs[4].row.label, std::string("Text11=Dx"));
+        QVERIFY(read.work->windows[0].derived);
+        QCOMPARE(int(read.work->parts.size()), 2);
+        QCOMPARE(read.work->parts[1].profile, QString("IPE 200"));
+    }
+
     // A file written by hand with one window opens that window alone, with
     // its defaults where the file says nothing.
     void handWrittenFileOpensItsOneWindow() {
