@@ -6,11 +6,12 @@
 #include <QByteArray>
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 #include <string_view>
 
 #include "FuzzSupport.h"
 #include "ResultFormat.h"
-#include "Shapes.h"
+#include "SectionLayout.h"
 #include "WorkFile.h"
 
 using baricor::fuzz::Require;
@@ -28,19 +29,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(std::find(baricor::kResultFormats.begin(), baricor::kResultFormats.end(), work.digits) !=
                 baricor::kResultFormats.end(),
             "the digits are a pattern of the menu", all);
-    bool seen[9] = {};
+    std::vector<bool> seen(baricor::AllLayouts().size() + 1, false);
     for (const WorkFile::SectionState& state : work.windows) {
-        const baricor::ShapeUnit* shape = baricor::ShapeByNumber(state.number);
-        Require(shape != nullptr, "a window is Trave1 ... Trave8", all);
-        Require(!seen[state.number], "a window comes once", all);
-        seen[state.number] = true;
-        Require(state.texts.size() == shape->inputs.size(), "one text per input field", all);
+        const baricor::SectionLayout* layout = baricor::LayoutByNumber(state.number);
+        Require(layout != nullptr, "a window is one of the section windows", all);
+        Require(!seen[size_t(state.number)], "a window comes once", all);
+        seen[size_t(state.number)] = true;
+        Require(state.texts.size() == layout->inputs.size(), "one text per input field", all);
         for (const QString& text : state.texts) Require(text.size() <= WorkFile::kMaxTextLength, "no text too long", all);
     }
     Require(work.parts.size() <= size_t(WorkFile::kMaxParts), "no more parts than allowed", all);
     for (const WorkFile::CompositePart& part : work.parts) {
-        const baricor::ShapeUnit* shape = baricor::ShapeByNumber(part.window);
-        Require(shape ? part.fields.size() == shape->inputs.size()
+        const baricor::SectionLayout* layout = baricor::LayoutByNumber(part.window);
+        Require(layout ? part.fields.size() == layout->inputs.size()
                       : !part.profile.trimmed().isEmpty() && part.fields.size() == WorkFile::ProfileFields().size(),
                 "a part is a window's section or a named profile, with all its fields", all);
     }

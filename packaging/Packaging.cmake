@@ -58,8 +58,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(baricor_qt_floor "${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR}.0")
+# qt6-translations-l10n: the toolkit's own texts (a field's context menu) in Italian.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 11), libqt6core6 (>= ${baricor_qt_floor}), libqt6gui6 (>= ${baricor_qt_floor}), libqt6widgets6 (>= ${baricor_qt_floor}), qt6-qpa-plugins")
+  "libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 11), libqt6core6 (>= ${baricor_qt_floor}), libqt6gui6 (>= ${baricor_qt_floor}), libqt6widgets6 (>= ${baricor_qt_floor}), qt6-qpa-plugins, qt6-translations-l10n")
 # The windows are laid out to the metrics of Liberation Sans (Arial's).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
 include(CPack)

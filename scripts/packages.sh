@@ -53,8 +53,13 @@ ensure_locale() {
     locale -a | tr '[:upper:]' '[:lower:]' | grep -qx "$canonical" || { echo "locale-gen did not make $name" >&2; exit 1; }
 }
 
-# What building the program needs.
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation2 fonts-dejavu-core)
+# What building the program needs. Qt6Gui's CMake files look for the XKB
+# headers whether or not the program uses them, and without libxkbcommon-dev
+# (51 kB; its library is already in through Qt) every configure prints a
+# harmless "Could NOT find XKB". qt6-translations-l10n holds the toolkit's own
+# Italian texts (the context menus' entries), loaded whatever the locale.
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev libxkbcommon-dev
+                fonts-liberation2 fonts-dejavu-core)
 # What the tests add: GoogleTest and Google Benchmark; an X server for the X11
 # run of the window tests; clang for the fuzz targets; the package checks'
 # tools (dpkg-shlibdeps, desktop-file-validate, update-mime-database); the Italian locale for the

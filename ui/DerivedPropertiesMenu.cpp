@@ -6,6 +6,7 @@
 #include <QMenu>
 
 #include "DerivedPropertiesWindow.h"
+#include "MainWindow.h"
 #include "OpenWindows.h"
 #include "ResultsTable.h"
 #include "SectionWindow.h"
@@ -30,10 +31,7 @@ DerivedPropertiesMenu::DerivedPropertiesMenu(SectionWindow* section)
     // A right click on the background, a label, a frame or the diagram comes
     // to the window itself, since none of them has a menu of its own.
     section->installEventFilter(this);
-    for (const baricor::ResultField& result : section->Shape().results) {
-        if (auto* field = section->findChild<QLineEdit*>(QString::fromStdString(result.row.control)))
-            field->installEventFilter(this);
-    }
+    for (QLineEdit* field : section->ResultFields()) field->installEventFilter(this);
 }
 
 DerivedPropertiesMenu::~DerivedPropertiesMenu() { delete derivedWindow_.data(); }
@@ -62,7 +60,8 @@ void DerivedPropertiesMenu::OpenDerivedWindow() {
     if (!derivedWindow_) {
         derivedWindow_ = new DerivedPropertiesWindow(*section_);
         derivedWindow_->adjustSize();  // its size comes from its layout
-        derivedWindow_->move(FirstPlaceBeside(0, *derivedWindow_, section_));
+        // Beside its section window, leaving the main window's buttons in sight.
+        derivedWindow_->move(FirstPlaceBeside(0, *derivedWindow_, section_, {OpenWindows::MainWindowIfOpen()}));
     }
     OpenWindows::BringToFront(derivedWindow_);
 }

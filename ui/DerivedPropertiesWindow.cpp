@@ -1,5 +1,7 @@
 #include "DerivedPropertiesWindow.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,17 +43,38 @@ QLabel* Label(const QString& control, const char* text, const QFont& font, int w
     return label;
 }
 
+// A plain widget is announced as a filler; this is a window of its own.
+QAccessibleInterface* AccessibleDerivedWindow(const QString& className, QObject* object) {
+    if (className == QLatin1String("DerivedPropertiesWindow") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
 }  // namespace
 
+QString DerivedPropertiesWindow::FieldName(baricor::DerivedQuantity quantity) {
+    switch (quantity) {
+        case baricor::DerivedQuantity::J1: return "J1";
+        case baricor::DerivedQuantity::J2: return "J2";
+        case baricor::DerivedQuantity::Alpha: return "Alpha";
+        case baricor::DerivedQuantity::RhoX: return "RhoX";
+        case baricor::DerivedQuantity::RhoY: return "RhoY";
+        case baricor::DerivedQuantity::Wx: return "Wx";
+        case baricor::DerivedQuantity::Wy: return "Wy";
+        case baricor::DerivedQuantity::Jp: return "Jp";
+    }
+    return {};
+}
+
 DerivedPropertiesWindow::DerivedPropertiesWindow(SectionWindow& section) : section_(&section) {
+    static const bool accessibleAsWindow = (QAccessible::installFactory(AccessibleDerivedWindow), true);
+    Q_UNUSED(accessibleAsWindow);
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName("DerivedProperties-" + section.objectName());
     setWindowTitle("Proprietà derivate - " + section.windowTitle());
     setAccessibleName(windowTitle());
     setWindowIcon(Appearance::WrenchIcon());
     setFont(DefaultFont());
-    for (const baricor::InputField& input : section.Shape().inputs)
-        sectionInputs_.push_back(section.findChild<const QLineEdit*>(QString::fromStdString(input.row.control)));
     BuildControls();
     connect(&section, &SectionWindow::recalculated, this, &DerivedPropertiesWindow::Rewrite);
     Rewrite();
@@ -60,7 +83,11 @@ DerivedPropertiesWindow::DerivedPropertiesWindow(SectionWindow& section) : secti
 void DerivedPropertiesWindow::BuildControls() {
     drawing_ = new PrincipalAxesDrawing;
     drawing_->setObjectName("Drawing");
+    // At least as large as the window first opens; it takes whatever room the
+    // window is given beyond that (its backing store grows only if the user
+    // enlarges the window).
     drawing_->setMinimumSize(SizeFromTwips(3000, 4200));
+    drawing_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     auto* column = new QVBoxLayout;
     column->setSpacing(4);
@@ -75,7 +102,7 @@ void DerivedPropertiesWindow::BuildControls() {
         rows->setVerticalSpacing(4);
         for (size_t i = group.first; i < group.first + group.count; ++i) {
             const baricor::DerivedField& f = baricor::kDerivedFields[i];
-            const QString control = f.control;
+            const QString control = FieldName(f.quantity);
             auto* field = new QLineEdit;
             field->setObjectName(control);
             field->setAccessibleName(QString::fromUtf8(f.label));
@@ -100,6 +127,9 @@ void DerivedPropertiesWindow::BuildControls() {
     close->setObjectName("Close");
     close->setFixedSize(SizeFromTwips(1215, 375));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // Enter and the keypad's Enter press the focused button, as Space does.
+    copy->setAutoDefault(true);
+    close->setAutoDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(copy);
@@ -108,18 +138,15 @@ void DerivedPropertiesWindow::BuildControls() {
 
     auto* window = new QHBoxLayout(this);
     window->setContentsMargins(6, 6, 6, 6);
-    window->addWidget(drawing_);
-    window->addLayout(column);
-    window->setSizeConstraint(QLayout::SetFixedSize);
+    window->addWidget(drawing_, 1);
+    window->addLayout(column, 0);
     close->setFocus();  // nothing here is typed into
 }
 
 void DerivedPropertiesWindow::Rewrite() {
     if (!section_) return;
-    std::vector<std::string> texts;
-    for (const QLineEdit* input : sectionInputs_) texts.push_back(input->text().toStdString());
     const std::string& decimal = NumberNotation::Separators().decimal;
-    const baricor::DerivedSection derived = baricor::DeriveSection(section_->Shape(), texts, decimal);
+    const baricor::DerivedSection derived = baricor::DeriveSection(section_->Shape(), section_->InputTexts(), decimal);
     const std::vector<std::string> written = baricor::DerivedTexts(derived, decimal, NumberNotation::ResultFormat());
     for (size_t i = 0; i < fields_.size(); ++i) {
         fields_[i]->setText(QString::fromStdString(written[i]));

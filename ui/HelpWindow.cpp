@@ -31,6 +31,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     text->setGeometry(FromTwips(600, 720, 3375, 1455));
     // Four lines, all in sight: a line break after "Guida." would only add an
     // empty fifth line.
+    text->setTabChangesFocus(true);  // read-only: Tab moves on to "Esci"
     FitPlainText(text, "Per la Guida in linea, \nconsultare il file Guida.htm \nche trovi nella cartella \nGuida.");
 
     auto* close = new QPushButton("Esci", this);

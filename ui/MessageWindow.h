@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QStringList>
 
-#include "Section.h"
+#include "TwipRect.h"
 
 struct MessageDefinition {
     const char* window;     // "Errore"

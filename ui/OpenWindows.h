@@ -27,7 +27,8 @@ SectionWindow* OpenSectionWindow(int number);
 SectionWindow* SectionWindowIfOpen(int number);
 // The open section windows, in the order they were opened (a work file keeps it).
 std::vector<SectionWindow*> SectionWindowsInOpeningOrder();
-// Closes Trave1 ... Trave8 in that order, skipping those that are not open.
+// Closes every section window in the order of their numbers, skipping those
+// that are not open.
 void CloseAllSectionWindows();
 
 // The about window, one at a time.

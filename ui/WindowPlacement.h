@@ -4,6 +4,7 @@
 // buttons open the next shape; a derived window beside its section window),
 // cascading so that no two windows open exactly on top of each other.
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -20,3 +21,12 @@ QPoint FirstPlaceBeside(int index, const QSize& frame, const QRect& besideFrame,
 // The same for `window`, not shown yet, beside `beside` (may be null), on its
 // screen.
 QPoint FirstPlaceBeside(int index, const QWidget& window, const QWidget* beside);
+
+// The same, keeping the window clear of the frames in `keepClear` as well (a
+// derived window clear of the main window, whose buttons stay in sight): beside
+// `besideFrame` and clear of them where the screen has room; else anywhere
+// clear of them, over as little of `besideFrame` as can be; else as above.
+QPoint FirstPlaceBeside(int index, const QSize& frame, const QRect& besideFrame, const QRect& screen,
+                        const QList<QRect>& keepClear);
+QPoint FirstPlaceBeside(int index, const QWidget& window, const QWidget* beside,
+                        const QList<const QWidget*>& keepClear);

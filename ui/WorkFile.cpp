@@ -13,7 +13,7 @@
 #include <cmath>
 
 #include "ResultFormat.h"
-#include "Shapes.h"
+#include "SectionLayout.h"
 
 namespace WorkFile {
 namespace {
@@ -31,22 +31,29 @@ QString Quote(const QString& text) {
     return QChar(0x00ab) + shown + QChar(0x00bb);
 }
 
-const baricor::ShapeUnit* ShapeByWindow(const QString& window) {
-    for (const baricor::ShapeUnit* shape : baricor::AllShapes()) {
-        if (QString::fromStdString(shape->window) == window) return shape;
+const baricor::SectionLayout* LayoutByWindow(const QString& window) {
+    for (const baricor::SectionLayout* layout : baricor::AllLayouts()) {
+        if (QString::fromStdString(layout->window) == window) return layout;
     }
     return nullptr;
 }
 
-std::vector<QString> InputNames(const baricor::ShapeUnit& shape) {
+// "Trave1 ... Trave8": the names a file's windows may have.
+QString WindowNames() {
+    const std::vector<const baricor::SectionLayout*> layouts = baricor::AllLayouts();
+    return QStringLiteral("%1 ... %2")
+        .arg(QString::fromStdString(layouts.front()->window), QString::fromStdString(layouts.back()->window));
+}
+
+std::vector<QString> InputNames(const baricor::SectionLayout& layout) {
     std::vector<QString> names;
-    for (const baricor::InputField& input : shape.inputs) names.push_back(QString::fromStdString(input.row.control));
+    for (const baricor::InputField& input : layout.inputs) names.push_back(QString::fromStdString(input.row.control));
     return names;
 }
 
-std::vector<QString> DefaultTexts(const baricor::ShapeUnit& shape) {
+std::vector<QString> DefaultTexts(const baricor::SectionLayout& layout) {
     std::vector<QString> texts;
-    for (const baricor::InputField& input : shape.inputs) texts.push_back(QString::fromStdString(input.defaultText));
+    for (const baricor::InputField& input : layout.inputs) texts.push_back(QString::fromStdString(input.defaultText));
     return texts;
 }
 
@@ -89,9 +96,9 @@ QByteArray Fields(const std::vector<std::pair<QString, QString>>& fields, int le
     return out + Indent(level) + "}";
 }
 
-std::vector<std::pair<QString, QString>> NamedTexts(const baricor::ShapeUnit& shape, const std::vector<QString>& texts) {
+std::vector<std::pair<QString, QString>> NamedTexts(const baricor::SectionLayout& layout, const std::vector<QString>& texts) {
     std::vector<std::pair<QString, QString>> fields;
-    const std::vector<QString> names = InputNames(shape);
+    const std::vector<QString> names = InputNames(layout);
     for (size_t i = 0; i < names.size() && i < texts.size(); ++i) fields.emplace_back(names[i], texts[i]);
     return fields;
 }
@@ -144,22 +151,22 @@ std::vector<QString> ReadFields(const QJsonValue& value, const std::vector<QStri
     return texts;
 }
 
-const baricor::ShapeUnit& WindowOf(const QJsonValue& value, const QString& where) {
+const baricor::SectionLayout& WindowOf(const QJsonValue& value, const QString& where) {
     const QString name = TextOf(value, QStringLiteral("%1: \"window\"").arg(where));
-    const baricor::ShapeUnit* shape = ShapeByWindow(name);
-    if (!shape) Fail(QStringLiteral("%1: la finestra %2 non esiste (sono Trave1 ... Trave8)").arg(where, Quote(name)));
-    return *shape;
+    const baricor::SectionLayout* layout = LayoutByWindow(name);
+    if (!layout) Fail(QStringLiteral("%1: la finestra %2 non esiste (sono %3)").arg(where, Quote(name), WindowNames()));
+    return *layout;
 }
 
 SectionState ReadWindow(const QJsonValue& value, int index) {
     const QString entry = QStringLiteral("la finestra n. %1 dell'elenco \"windows\"").arg(index + 1);
     const QJsonObject object = ObjectOf(value, entry);
     if (!object.contains(QLatin1String("window"))) Fail(QStringLiteral("%1 non dice quale finestra è (\"window\")").arg(entry));
-    const baricor::ShapeUnit& shape = WindowOf(object.value(QLatin1String("window")), entry);
-    const QString where = QString::fromStdString(shape.window);
+    const baricor::SectionLayout& layout = WindowOf(object.value(QLatin1String("window")), entry);
+    const QString where = QString::fromStdString(layout.window);
     SectionState state;
-    state.number = shape.number;
-    state.texts = ReadFields(object.value(QLatin1String("fields")), InputNames(shape), DefaultTexts(shape), where);
+    state.number = layout.number;
+    state.texts = ReadFields(object.value(QLatin1String("fields")), InputNames(layout), DefaultTexts(layout), where);
     state.derived = BoolOf(object, "derived", where);
     return state;
 }
@@ -173,9 +180,9 @@ CompositePart ReadPart(const QJsonValue& value, int index) {
     CompositePart part;
     const QJsonValue fields = object.value(QLatin1String("fields"));
     if (hasWindow) {
-        const baricor::ShapeUnit& shape = WindowOf(object.value(QLatin1String("window")), where);
-        part.window = shape.number;
-        part.fields = NamedTexts(shape, ReadFields(fields, InputNames(shape), DefaultTexts(shape), where));
+        const baricor::SectionLayout& layout = WindowOf(object.value(QLatin1String("window")), where);
+        part.window = layout.number;
+        part.fields = NamedTexts(layout, ReadFields(fields, InputNames(layout), DefaultTexts(layout), where));
     } else {
         part.profile = TextOf(object.value(QLatin1String("profile")), QStringLiteral("%1: il nome del profilo").arg(where));
         if (part.profile.trimmed().isEmpty()) Fail(QStringLiteral("%1: il nome del profilo è vuoto").arg(where));
@@ -220,7 +227,8 @@ Work ReadWork(const QJsonObject& root) {
             SectionState state = ReadWindow(list.at(i), i);
             for (const SectionState& earlier : work.windows) {
                 if (earlier.number == state.number)
-                    Fail(QStringLiteral("la finestra Trave%1 compare due volte in \"windows\"").arg(state.number));
+                    Fail(QStringLiteral("la finestra %1 compare due volte in \"windows\"")
+                             .arg(QString::fromStdString(baricor::LayoutByNumber(state.number)->window)));
             }
             work.windows.push_back(std::move(state));
         }
@@ -287,12 +295,12 @@ QByteArray Write(const Work& work) {
     out += Indent(1) + "\"windows\": [";
     for (size_t i = 0; i < work.windows.size(); ++i) {
         const SectionState& state = work.windows[i];
-        const baricor::ShapeUnit* shape = baricor::ShapeByNumber(state.number);
-        if (!shape) continue;
+        const baricor::SectionLayout* layout = baricor::LayoutByNumber(state.number);
+        if (!layout) continue;
         out += i == 0 ? "\n" : ",\n";
         out += Indent(2) + "{\n";
-        out += Indent(3) + "\"window\": " + JsonString(QString::fromStdString(shape->window)) + ",\n";
-        out += Indent(3) + "\"fields\": " + Fields(NamedTexts(*shape, state.texts), 3) + ",\n";
+        out += Indent(3) + "\"window\": " + JsonString(QString::fromStdString(layout->window)) + ",\n";
+        out += Indent(3) + "\"fields\": " + Fields(NamedTexts(*layout, state.texts), 3) + ",\n";
         out += Indent(3) + "\"derived\": " + Bool(state.derived) + "\n";
         out += Indent(2) + "}";
     }
@@ -304,8 +312,8 @@ QByteArray Write(const Work& work) {
         const CompositePart& part = work.parts[i];
         out += i == 0 ? "\n" : ",\n";
         out += Indent(3) + "{\n";
-        if (const baricor::ShapeUnit* shape = baricor::ShapeByNumber(part.window))
-            out += Indent(4) + "\"window\": " + JsonString(QString::fromStdString(shape->window)) + ",\n";
+        if (const baricor::SectionLayout* layout = baricor::LayoutByNumber(part.window))
+            out += Indent(4) + "\"window\": " + JsonString(QString::fromStdString(layout->window)) + ",\n";
         else
             out += Indent(4) + "\"profile\": " + JsonString(part.profile) + ",\n";
         out += Indent(4) + "\"fields\": " + Fields(part.fields, 4) + ",\n";
@@ -347,10 +355,10 @@ QString CheckWritable(const Work& work) {
                    : QString();
     };
     for (const SectionState& state : work.windows) {
-        const baricor::ShapeUnit* shape = baricor::ShapeByNumber(state.number);
-        if (!shape) continue;
-        for (const auto& [name, text] : NamedTexts(*shape, state.texts)) {
-            const QString problem = check(text, QStringLiteral("%1 di %2").arg(name, QString::fromStdString(shape->window)));
+        const baricor::SectionLayout* layout = baricor::LayoutByNumber(state.number);
+        if (!layout) continue;
+        for (const auto& [name, text] : NamedTexts(*layout, state.texts)) {
+            const QString problem = check(text, QStringLiteral("%1 di %2").arg(name, QString::fromStdString(layout->window)));
             if (!problem.isEmpty()) return problem;
         }
     }

@@ -4,7 +4,8 @@
 // their input texts exactly as typed, which derived windows are open, and the
 // composite's parts. Reading checks a file completely and says in Italian what
 // is wrong with it, so that nothing is touched until the whole file is known
-// to be good. Needs QtCore only (the fuzz target links it without widgets).
+// to be good. Needs QtCore and the window tables (ui/layouts), which name the
+// windows and their fields; no widgets, so that the fuzz target can link it.
 
 #include <QByteArray>
 #include <QString>
@@ -26,7 +27,7 @@ inline constexpr int kMaxTextLength = 1000;
 // One open section window.
 struct SectionState {
     int number = 0;              // N of TraveN
-    std::vector<QString> texts;  // one per input field, in the shape's input order
+    std::vector<QString> texts;  // one per input field, in the order of its window table's inputs
     bool derived = false;        // its derived-properties window is open
 };
 

@@ -22,8 +22,8 @@
 #include "NumericText.h"
 #include "OpenWindows.h"
 #include "ResultFormat.h"
+#include "SectionLayout.h"
 #include "SectionWindow.h"
-#include "Shapes.h"
 
 namespace WorkSession {
 namespace {
@@ -155,7 +155,8 @@ void ReplaceWork(const WorkFile::Work& work, const QString& path) {
     OpenWindows::CloseAllSectionWindows();
     // Gone now, not at the next turn of the event loop: each window is
     // opened afresh below, with its default texts and first place.
-    for (int number = 1; number <= 8; ++number) delete OpenWindows::SectionWindowIfOpen(number);
+    for (const baricor::SectionLayout* layout : baricor::AllLayouts())
+        delete OpenWindows::SectionWindowIfOpen(layout->number);
 
     SetDigits(work.digits);
     State().compositeOpen = work.compositeOpen;
@@ -166,7 +167,7 @@ void ReplaceWork(const WorkFile::Work& work, const QString& path) {
     for (const WorkFile::SectionState& state : work.windows) {
         SectionWindow* window = OpenWindows::OpenSectionWindow(state.number);
         if (!window) continue;
-        const std::vector<baricor::InputField>& inputs = window->Shape().inputs;
+        const std::vector<baricor::InputField>& inputs = window->Layout().inputs;
         {
             // Each text written as if typed; the messages its keystrokes
             // would have brought up are held, and the window is recalculated
@@ -272,11 +273,8 @@ WorkFile::Work CurrentWork() {
     work.digits = NumberNotation::ResultFormat();
     for (SectionWindow* window : OpenWindows::SectionWindowsInOpeningOrder()) {
         WorkFile::SectionState state;
-        state.number = window->Shape().number;
-        for (const baricor::InputField& input : window->Shape().inputs) {
-            const QLineEdit* field = InputField(window, input);
-            state.texts.push_back(field ? field->text() : QString::fromStdString(input.defaultText));
-        }
+        state.number = window->Layout().number;
+        for (size_t i = 0; i < window->Layout().inputs.size(); ++i) state.texts.push_back(window->InputText(i));
         state.derived = DerivedWindowOpen(window);
         work.windows.push_back(std::move(state));
     }

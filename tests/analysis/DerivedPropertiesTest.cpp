@@ -32,17 +32,17 @@ void PrintTo(const DerivedFigure& figure, std::ostream* os) { *os << figure.name
 
 class DerivedFigures : public ::testing::TestWithParam<DerivedFigure> {};
 
-Dimensions DimensionsOf(const ShapeUnit& shape, const Texts& inputs) {
+Dimensions DimensionsOf(const SectionShape& shape, const Texts& inputs) {
     return ReadSectionInputs(shape, InputTexts(shape, inputs), ".").dimensions;
 }
 
-DerivedSection Derive(const ShapeUnit& shape, const Texts& inputs, const std::string& decimal = ".") {
+DerivedSection Derive(const SectionShape& shape, const Texts& inputs, const std::string& decimal = ".") {
     return DeriveSection(shape, InputTexts(shape, inputs), decimal);
 }
 
 TEST_P(DerivedFigures, ShowTheseTexts) {
     const DerivedFigure& f = GetParam();
-    const ShapeUnit& shape = *ShapeByNumber(f.shape);
+    const SectionShape& shape = *ShapeByNumber(f.shape);
     const DerivedSection derived = Derive(shape, f.inputs, f.decimal);
     const std::vector<std::string> texts = DerivedTexts(derived, f.decimal, f.pattern);
     ASSERT_EQ(texts.size(), kDerivedFields.size());
@@ -131,7 +131,34 @@ INSTANTIATE_TEST_SUITE_P(
         Figure(5, "no_legs", {{"t1", "0"}, {"t2", "0"}}, {}, false),
         Figure(6, "web_wider_than_flange", {{"t2", "101"}}, {}, false),
         Figure(7, "flanges_thicker_than_half", {{"t1", "76"}}, {}, false),
-        Figure(8, "web_wider_than_section", {{"t2", "101"}}, {}, false)),
+        Figure(8, "web_wider_than_section", {{"t2", "101"}}, {}, false),
+        // Each shape's drawable limits, at the limit (drawn: the parts fill the
+        // 100 x 150 rectangle) and just past it (nothing drawn, every field blank).
+        Figure(1, "zero_height", {{"b", "0"}}, {}, false),
+        Figure(2, "zero_diameter", {{"d", "0"}}, {}, false),
+        Figure(3, "side_walls_fill_the_width", {{"t2", "50"}}, kRectangle100x150),
+        Figure(3, "side_walls_just_past_half", {{"t2", "50.001"}}, {}, false),
+        Figure(3, "walls_just_past_half", {{"t1", "75.001"}}, {}, false),
+        Figure(4, "hole_just_past_the_ring", {{"d2", "100.001"}}, {}, false),
+        Figure(5, "L_vertical_leg_fills_it", {{"t2", "100"}}, kRectangle100x150),
+        Figure(5, "L_vertical_leg_past_the_width", {{"t2", "100.001"}}, {}, false),
+        // One flange across the height: a flange 100 thick of 150 is a T.
+        // Flange 100 x 100 about its middle 50 up, web 25 x 50 at 125: yG =
+        // 656250 / 11250 = 58.33, Jx0 = 8333333 + 10000 x 8.333^2 + 260417 +
+        // 1250 x 66.667^2 = 14843750; Jy0 = 8333333 + 50 x 25^3 / 12 = 8398438.
+        Figure(6, "T_flange_two_thirds_of_the_height", {{"t1", "100"}},
+               {{"J1", "1.484E+07"}, {"J2", "8.398E+06"}, {"α", "0.00"}}),
+        Figure(6, "T_flange_fills_it", {{"t1", "150"}}, kRectangle100x150),
+        Figure(6, "T_flange_past_the_height", {{"t1", "150.001"}}, {}, false),
+        Figure(6, "T_web_past_the_flange", {{"t2", "100.001"}}, {}, false),
+        Figure(7, "flanges_fill_it", {{"t1", "75"}}, kRectangle100x150),
+        Figure(7, "flanges_just_past_half", {{"t1", "75.001"}}, {}, false),
+        Figure(7, "web_fills_the_width", {{"t2", "100"}}, kRectangle100x150),
+        Figure(7, "web_past_the_width", {{"t2", "100.001"}}, {}, false),
+        Figure(8, "C_flanges_fill_it", {{"t1", "75"}}, kRectangle100x150),
+        Figure(8, "C_flanges_just_past_half", {{"t1", "75.001"}}, {}, false),
+        Figure(8, "C_web_fills_the_width", {{"t2", "100"}}, kRectangle100x150),
+        Figure(8, "C_web_past_the_width", {{"t2", "100.001"}}, {}, false)),
     [](const ::testing::TestParamInfo<DerivedFigure>& info) { return info.param.name; });
 
 // theta = alpha, unrounded, turns the section window's axes onto the principal
@@ -139,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PrincipalAngle, TurnsTheAxesOntoThePrincipalOnes) {
     const Texts ls[] = {{}, {{"a", "150"}, {"b", "100"}, {"t1", "20"}, {"t2", "30"}},
                         {{"a", "80"}, {"b", "120"}, {"t1", "10"}, {"t2", "15"}}};
-    const ShapeUnit& l = LSection();
+    const SectionShape& l = LSection();
     const std::string_view six = kResultFormats.back();
     for (const Texts& inputs : ls) {
         const DerivedSection derived = Derive(l, inputs);
@@ -224,8 +251,8 @@ const std::vector<std::pair<int, Texts>> kOutlineCases = {
 // diagrams' frame: a mirrored L would have the product of inertia's sign wrong.
 TEST(SectionOutline, HasTheAreaAndMomentsOfTheFormulasAboutG) {
     for (const auto& [number, inputs] : kOutlineCases) {
-        const ShapeUnit& shape = *ShapeByNumber(number);
-        SCOPED_TRACE(shape.window);
+        const SectionShape& shape = *ShapeByNumber(number);
+        SCOPED_TRACE(number);
         const DerivedSection derived = Derive(shape, inputs);
         ASSERT_TRUE(derived.outline);
         const SectionProperties p = shape.formulas(DimensionsOf(shape, inputs));

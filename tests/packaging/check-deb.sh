@@ -94,7 +94,7 @@ done
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 declared() { tr ',' '\n' <<<"$depends" | sed 's/^ *//' | awk -v n="$1" '$1 == n'; }
-for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n; do
     [ -n "$(declared "$package")" ] && pass "depends on $package" || fail "Depends lacks $package"
 done
 # Every library the program links must be declared, with at least the version

@@ -1,5 +1,6 @@
 // The derived-properties window and "Copia risultati", as a user meets them
 // from a section window.
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -7,12 +8,14 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <cmath>
 
 #include "DerivedPropertiesMenu.h"
 #include "DerivedPropertiesWindow.h"
 #include "MainWindow.h"
 #include "NumberNotation.h"
 #include "OpenWindows.h"
+#include "DrawingLayout.h"
 #include "PrincipalAxesDrawing.h"
 #include "SectionWindow.h"
 #include "UiTestSupport.h"
@@ -59,6 +62,52 @@ int PixelsLike(const QImage& image, const QColor& pen) {
                          std::abs(c.blue() - pen.blue()) < 60;
         }
     return count;
+}
+
+QImage DrawingImage(DerivedPropertiesWindow* derived) {
+    auto* drawing = derived->findChild<PrincipalAxesDrawing*>("Drawing");
+    return drawing->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+bool Near(const QColor& c, const QColor& pen, int tolerance) {
+    return std::abs(c.red() - pen.red()) + std::abs(c.green() - pen.green()) + std::abs(c.blue() - pen.blue()) <
+           tolerance;
+}
+
+// Pixels of the axes' red, full or blended with the white behind it.
+bool Reddish(const QColor& c) { return c.red() - c.green() > 40 && c.red() - c.blue() > 40; }
+
+// The direction, degrees clockwise from the right folded into [0, 180), from
+// the middle of the ellipse's pixels to the farthest of them: its long axis.
+double EllipseLongAxis(const QImage& image) {
+    QList<QPoint> points;
+    double sumX = 0, sumY = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (Near(image.pixelColor(x, y), PrincipalAxesDrawing::kEllipseColour, 60)) {
+                points << QPoint(x, y);
+                sumX += x;
+                sumY += y;
+            }
+    if (points.size() < 50) return NAN;
+    const QPointF middle(sumX / points.size(), sumY / points.size());
+    QPointF farthest = middle;
+    for (const QPoint& p : points)
+        if (QLineF(middle, p).length() > QLineF(middle, farthest).length()) farthest = p;
+    const double angle = std::atan2(farthest.y() - middle.y(), farthest.x() - middle.x()) * 180 / M_PI;
+    return std::fmod(angle + 360, 180);
+}
+
+QStringList MenuTexts(QWidget* target) {
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(target, &click);
+    QStringList texts;
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator()) texts << action->text().remove('&').section('\t', 0, 0);
+        menu->close();
+    }
+    return texts;
 }
 
 }  // namespace
@@ -207,6 +256,31 @@ private slots:
                                                               "Wy\t2,500E+05\t[mm^3]\nJp\t4,063E+07\t[mm^4]\n"));
     }
 
+    // Every control character (C0, DEL, C1) and the line and paragraph
+    // separators could end a cell or a row in a spreadsheet: typed into a
+    // field, each is copied as a blank, and the table keeps its rows.
+    void copiaRisultatiBlanksEveryControlCharacter_data() {
+        QTest::addColumn<QChar>("character");
+        QList<char16_t> codes;
+        for (char16_t c = 0x00; c <= 0x1F; ++c) codes << c;
+        for (char16_t c = 0x7F; c <= 0x9F; ++c) codes << c;
+        codes << 0x2028 << 0x2029;
+        for (const char16_t c : codes) QTest::addRow("U+%04X", unsigned(c)) << QChar(c);
+    }
+
+    void copiaRisultatiBlanksEveryControlCharacter() {
+        QFETCH(QChar, character);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
+        ModalAnswerer answerer;
+        PasteInto(Field(w, "Text10"), QString("1") + character + "2");  // Dy: refused, but the text stays
+        QCOMPARE(Field(w, "Text10")->text().size(), 3);
+        Entry(w, DerivedPropertiesMenu::kCopyEntry)->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString("a\t100\t[mm]\nb\t150\t[mm]\nDx\t0\t[mm]\nDy\t1 2\t[mm]\nθ\t0\t[deg]\n"
+                         "Sx\t0.000E+00\t[mm^3]\nSy\t0.000E+00\t[mm^3]\nJx\t2.813E+07\t[mm^4]\n"
+                         "Jy\t1.250E+07\t[mm^4]\nJxy\t0.000E+00\t[mm^4]\nA\t1.500E+04\t[mm^2]\n"));
+    }
+
     // The outline wherever it can be drawn; the axes and the ellipse only where
     // the values are defined.
     void drawingShowsOnlyWhatIsDefined_data() {
@@ -230,6 +304,125 @@ private slots:
         QCOMPARE(PixelsLike(image, PrincipalAxesDrawing::kOutlineColour) > 50, outline);
         QCOMPARE(PixelsLike(image, PrincipalAxesDrawing::kEllipseColour) > 50, values);
         QCOMPARE(PixelsLike(image, PrincipalAxesDrawing::kAxesColour) > 50, values);
+    }
+
+    // The painted ellipse lies as the section does: for the L standing as its
+    // letter, along the line from the top of its vertical leg to the tip of
+    // its horizontal leg, down to the right at α off the vertical; for the wide
+    // L at α off the horizontal's normal, flatter.
+    void paintedEllipseRunsAlongTheSection_data() {
+        QTest::addColumn<QStringList>("dimensions");
+        QTest::addColumn<double>("longAxis");  // degrees clockwise from the right
+        QTest::newRow("L, α 22.50") << QStringList({"100", "150", "25", "25"}) << 90 - 22.5;
+        QTest::newRow("wide L, α 63.19") << QStringList({"150", "100", "20", "30"}) << 90 - 63.19;
+    }
+
+    void paintedEllipseRunsAlongTheSection() {
+        QFETCH(QStringList, dimensions);
+        QFETCH(double, longAxis);
+        SectionWindow* l = OpenWindows::OpenSectionWindow(5);
+        const char* fields[] = {"Text1", "Text2", "Text3", "Text4"};
+        for (int i = 0; i < 4; ++i) PasteInto(Field(l, fields[i]), dimensions[i]);
+        const double measured = EllipseLongAxis(DrawingImage(OpenDerived(l)));
+        QVERIFY2(std::abs(measured - longAxis) < 4, qPrintable(QString::number(measured)));
+    }
+
+    // At α = 0 both axes are one pixel wide in the axes' red, neither a pale
+    // line over two pixels.
+    void bothAxesAreCrisp() {
+        DerivedPropertiesWindow* derived = OpenDerived(OpenWindows::OpenSectionWindow(1));
+        auto* drawing = derived->findChild<PrincipalAxesDrawing*>("Drawing");
+        const DrawingLayout layout = drawing->Layout();
+        const QImage image = DrawingImage(derived);
+        const int gx = int(std::floor(layout.g.x()));
+        const int gy = int(std::floor(layout.g.y()));
+        const QRect inside = drawing->contentsRect();
+        auto count = [&](bool column, int at, auto&& like) {
+            int n = 0;
+            for (int i = column ? inside.top() : inside.left(); i <= (column ? inside.bottom() : inside.right()); ++i)
+                n += like(image.pixelColor(column ? at : i, column ? i : at));
+            return n;
+        };
+        auto full = [](const QColor& c) { return Near(c, PrincipalAxesDrawing::kAxesColour, 40); };
+        for (bool column : {true, false}) {
+            const int at = column ? gx : gy;
+            QVERIFY(count(column, at, full) > 40);
+            QVERIFY(count(column, at - 1, Reddish) <= 2);
+            QVERIFY(count(column, at + 1, Reddish) <= 2);
+        }
+    }
+
+    // The window can be enlarged, and the drawing takes the room.
+    void theDrawingGrowsWithTheWindow() {
+        DerivedPropertiesWindow* derived = OpenDerived(OpenWindows::OpenSectionWindow(6));
+        auto* drawing = derived->findChild<PrincipalAxesDrawing*>("Drawing");
+        QCOMPARE(derived->minimumSize(), derived->size());
+        QVERIFY(derived->maximumWidth() > derived->width() && derived->maximumHeight() > derived->height());
+        const QSize before = drawing->size();
+        const double scale = drawing->Layout().scale;
+        derived->resize(derived->size() + QSize(300, 200));
+        QTRY_COMPARE(drawing->size(), before + QSize(300, 200));
+        QVERIFY(drawing->Layout().scale > scale * 1.3);
+    }
+
+    // Enter and the keypad's Enter press "Copia" and "Chiudi", as Space does.
+    void enterPressesTheFocusedButton_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+        QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+    }
+
+    void enterPressesTheFocusedButton() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QPointer<DerivedPropertiesWindow> derived = OpenDerived(OpenWindows::OpenSectionWindow(1));
+        QVERIFY(QTest::qWaitForWindowActive(derived));
+        QGuiApplication::clipboard()->clear();
+        auto* copy = derived->findChild<QPushButton*>("Copy");
+        copy->setFocus();
+        QTest::keyClick(copy, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        if (key == Qt::Key_Space) QTest::keyRelease(copy, Qt::Key_Space);
+        QTRY_VERIFY(QGuiApplication::clipboard()->text().startsWith("a\t100\t[mm]\n"));
+        auto* close = derived->findChild<QPushButton*>("Close");
+        close->setFocus();
+        QTest::keyClick(close, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        Settle();
+        QTRY_VERIFY(!derived);
+    }
+
+    // A screen reader meets a window, and a drawing that says what it shows.
+    void assistiveTechnologiesSeeAWindowAndAnAnnouncedDrawing() {
+        SectionWindow* w = OpenWindows::OpenSectionWindow(4);
+        DerivedPropertiesWindow* derived = OpenDerived(w);
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(derived);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QString("Proprietà derivate - Trave4 - ad Anello"));
+        QAccessibleInterface* drawing =
+            QAccessible::queryAccessibleInterface(derived->findChild<PrincipalAxesDrawing*>("Drawing"));
+        QCOMPARE(drawing->text(QAccessible::Name), QString("Disegno degli assi principali"));
+        const QString full = drawing->text(QAccessible::Description);
+        QVERIFY2(full.contains("baricentro G") && full.contains("α = 0.00") && full.contains("ellisse"), qPrintable(full));
+        ModalAnswerer answerer;
+        TypeInto(Field(w, "Text2"), "100");  // no area: the outline only
+        const QString outline = drawing->text(QAccessible::Description);
+        QVERIFY(outline.startsWith("Contorno della sezione") && !outline.contains("ellisse"));
+        TypeInto(Field(w, "Text2"), "120");  // no section: nothing drawn
+        QCOMPARE(drawing->text(QAccessible::Description), QString("Nessuna sezione da disegnare"));
+    }
+
+    // The toolkit's own entries of a field's context menu in Italian, like the rest.
+    void contextMenusSpeakOneLanguage() {
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
+        DerivedPropertiesWindow* derived = OpenDerived(w);
+        for (QLineEdit* field : {Field(w, "Text5"), Field(w, "Text1"), Field(derived, "J1")}) {
+            const QStringList texts = MenuTexts(field);
+            QVERIFY2(texts.contains("Copia") && texts.contains("Seleziona tutto"), qPrintable(texts.join('|')));
+            for (const char* english : {"Copy", "Select All", "Paste", "Cut", "Undo", "Redo", "Delete"})
+                QVERIFY2(!texts.contains(english), qPrintable(texts.join('|')));
+            Settle();
+        }
     }
 };
 

@@ -6,6 +6,7 @@
 
 #include "Appearance.h"
 #include "OpenWindows.h"
+#include "Translations.h"
 
 ModalAnswerer::ModalAnswerer() {
     timer_.setInterval(5);
@@ -26,6 +27,7 @@ void StartProgram() {
     static bool started = false;
     if (!started) {
         Appearance::PrepareApplication();
+        InstallItalianToolkitTexts();  // as the program does: the tests see what users see
         started = true;
     }
     OpenWindows::ShowMainWindow();

@@ -20,8 +20,8 @@
 #include "OpenWindows.h"
 #include "Recalculate.h"
 #include "ResultFormat.h"
+#include "SectionLayout.h"
 #include "SectionWindow.h"
-#include "Shapes.h"
 #include "UiTestSupport.h"
 #include "WorkFile.h"
 #include "WorkFileMenu.h"
@@ -58,26 +58,27 @@ private:
 };
 
 QLineEdit* Input(SectionWindow* window, size_t index) {
-    return Field(window, window->Shape().inputs.at(index).row.control.c_str());
+    return Field(window, window->Layout().inputs.at(index).row.control.c_str());
 }
 
 // Every text of a window's input and result fields, in table order.
 QStringList AllTexts(SectionWindow* window) {
     QStringList texts;
-    for (const baricor::InputField& input : window->Shape().inputs) texts << Field(window, input.row.control.c_str())->text();
-    for (const baricor::ResultField& result : window->Shape().results) texts << Field(window, result.row.control.c_str())->text();
+    for (const baricor::InputField& input : window->Layout().inputs) texts << Field(window, input.row.control.c_str())->text();
+    for (const baricor::ResultField& result : window->Layout().results) texts << Field(window, result.row.control.c_str())->text();
     return texts;
 }
 
 // The result texts a recalculation gives for the window's input texts now.
 QStringList ExpectedResults(SectionWindow* window) {
     std::vector<std::string> texts;
-    for (const baricor::InputField& input : window->Shape().inputs)
+    for (const baricor::InputField& input : window->Layout().inputs)
         texts.push_back(Field(window, input.row.control.c_str())->text().toStdString());
-    const baricor::RecalcOutcome outcome = baricor::Recalculate(window->Shape(), texts, ".", NumberNotation::ResultFormat());
+    const baricor::RecalcOutcome outcome = baricor::Recalculate(
+        window->Shape(), baricor::SectionTextsOf(window->Layout(), texts), ".", NumberNotation::ResultFormat());
     QStringList results;
-    for (size_t i = 0; i < window->Shape().results.size(); ++i)
-        results << (outcome.hasResult ? QString::fromStdString(outcome.texts.at(i)) : QString());
+    for (const baricor::ResultField& result : window->Layout().results)
+        results << (outcome.hasResult ? QString::fromStdString(outcome.TextOf(result.quantity)) : QString());
     return results;
 }
 
@@ -174,7 +175,7 @@ private slots:
         QMap<QString, QStringList> before;
         for (int number : order) {
             SectionWindow* window = OpenWindows::OpenSectionWindow(number);
-            const auto& inputs = window->Shape().inputs;
+            const auto& inputs = window->Layout().inputs;
             for (size_t i = 0; i < inputs.size(); ++i) {
                 const double base = QString::fromStdString(inputs[i].defaultText).toDouble();
                 PasteInto(Input(window, i), AsTyped(base == 0 ? 2.5 + i : base * 1.25, i + size_t(number)));
@@ -204,7 +205,7 @@ private slots:
         QCOMPARE(OpenOrder(), QStringList({"Trave5", "Trave2", "Trave8", "Trave1", "Trave7", "Trave3", "Trave6", "Trave4"}));
         for (SectionWindow* window : OpenWindows::SectionWindowsInOpeningOrder()) {
             QCOMPARE(AllTexts(window), before[window->objectName()]);
-            const bool derived = window->Shape().number % 2 == 0;
+            const bool derived = window->Layout().number % 2 == 0;
             QCOMPARE(bool(QApplication::activeModalWidget()), false);
             bool found = false;
             for (QWidget* top : QApplication::topLevelWidgets())
@@ -227,9 +228,9 @@ private slots:
         QCOMPARE(int(work.parts.size()), 3);
         const WorkFile::CompositePart& beam = work.parts[0];
         QCOMPARE(beam.window, 7);
-        QCOMPARE(int(beam.fields.size()), int(baricor::ShapeByNumber(7)->inputs.size()));
+        QCOMPARE(int(beam.fields.size()), int(baricor::LayoutByNumber(7)->inputs.size()));
         QCOMPARE(beam.fields[0], std::make_pair(QString("Text1"), QString("200")));
-        QCOMPARE(beam.fields[1].second, QString::fromStdString(baricor::ShapeByNumber(7)->inputs[1].defaultText));
+        QCOMPARE(beam.fields[1].second, QString::fromStdString(baricor::LayoutByNumber(7)->inputs[1].defaultText));
         QVERIFY(!beam.hole);
         const WorkFile::CompositePart& profile = work.parts[1];
         QCOMPARE(profile.window, 0);
@@ -256,7 +257,7 @@ private slots:
         const WorkFile::ReadOutcome read = WorkFile::Read(example);
         QVERIFY2(read.work, qPrintable(read.problem));
         QCOMPARE(int(read.work->windows.size()), 1);
-        const baricor::ShapeUnit& l = *baricor::ShapeByNumber(read.work->windows[0].number);
+        const baricor::SectionLayout& l = *baricor::LayoutByNumber(read.work->windows[0].number);
         QCOMPARE(l.window, std::string("Trave5"));
         QCOMPARE(l.inputs[4].row.control + "=" + l.inputs[4].row.label, std::string("Text11=Dx"));
         QVERIFY(read.work->windows[0].derived);
@@ -274,13 +275,15 @@ private slots:
         QCOMPARE(OpenOrder(), QStringList({"Trave6"}));
         SectionWindow* t = OpenWindows::SectionWindowIfOpen(6);
         QCOMPARE(Input(t, 1)->text(), QString("160"));
-        QCOMPARE(Input(t, 0)->text(), QString::fromStdString(t->Shape().inputs[0].defaultText));
+        QCOMPARE(Input(t, 0)->text(), QString::fromStdString(t->Layout().inputs[0].defaultText));
         QCOMPARE(NumberNotation::ResultFormat(), std::string(baricor::kDefaultResultFormat));
         // The results are those of the texts, as after typing them.
         std::vector<std::string> texts;
-        for (size_t i = 0; i < t->Shape().inputs.size(); ++i) texts.push_back(Input(t, i)->text().toStdString());
-        const baricor::RecalcOutcome expected = baricor::Recalculate(t->Shape(), texts, ".", "0.000E+00");
-        QCOMPARE(Field(t, t->Shape().results[0].row.control.c_str())->text().toStdString(), expected.texts[0]);
+        for (size_t i = 0; i < t->Layout().inputs.size(); ++i) texts.push_back(Input(t, i)->text().toStdString());
+        const baricor::RecalcOutcome expected =
+            baricor::Recalculate(t->Shape(), baricor::SectionTextsOf(t->Layout(), texts), ".", "0.000E+00");
+        const baricor::ResultField& first = t->Layout().results[0];
+        QCOMPARE(Field(t, first.row.control.c_str())->text().toStdString(), expected.TextOf(first.quantity));
     }
 
     // A saved text that is not a number comes back as it was, without the
