@@ -3,6 +3,8 @@
 // failed saves, the question before unsaved work goes, and `baricor FILE`.
 #include <QAction>
 #include <QDir>
+#include <QHeaderView>
+#include <QLabel>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -38,6 +40,7 @@ public:
             QWidget* modal = QApplication::activeModalWidget();
             if (!modal) return;
             windows << modal->objectName();
+            shown << ShownTexts(modal);
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 texts << box->text() + "\n" + box->informativeText();
                 QAbstractButton* press = button.isEmpty() ? nullptr : box->findChild<QAbstractButton*>(button);
@@ -52,8 +55,37 @@ public:
     QString button;  // object name of the button to press
     QStringList windows;
     QStringList texts;
+    // What each modal showed in its own words, one list per modal: its title,
+    // the texts of its visible labels and buttons (without the & of their
+    // keys), its tool buttons' tips and its visible column headings.
+    QList<QStringList> shown;
 
 private:
+    static QStringList ShownTexts(QWidget* modal) {
+        QStringList words;
+        auto add = [&words](QString text) {
+            text.remove('&');
+            if (!text.isEmpty()) words << text;
+        };
+        add(modal->windowTitle());
+        for (QLabel* label : modal->findChildren<QLabel*>()) {
+            if (label->isVisible()) add(label->text());
+        }
+        for (QAbstractButton* button : modal->findChildren<QAbstractButton*>()) {
+            if (!button->isVisible()) continue;
+            add(button->text());
+            add(button->toolTip());
+        }
+        for (QHeaderView* header : modal->findChildren<QHeaderView*>()) {
+            if (!header->isVisible() || !header->model()) continue;
+            for (int i = 0; i < header->count(); ++i) {
+                if (!header->isSectionHidden(i))
+                    add(header->model()->headerData(i, header->orientation()).toString());
+            }
+        }
+        return words;
+    }
+
     QTimer timer_;
 };
 
@@ -506,6 +538,41 @@ private slots:
             QCOMPARE(bool(OpenWindows::MainWindowIfOpen()), kept);
         }
         if (kept) QCOMPARE(Field(window, "Text1")->text(), QString("321"));
+    }
+
+    // The toolkit's own dialogs speak Italian like the rest: the file dialogs
+    // of "Apri…" and "Salva con nome…" and the question before unsaved work
+    // goes show the Italian words, and none of the toolkit's English ones.
+    void dialogsSpeakItalian_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QStringList>("italian");
+        const QStringList fileDialog = {"Cerca in:", "Nome del file:", "File di tipo:", "Cartella superiore",
+                                        "Crea nuova cartella", "Nome", "Tipo", "Annulla"};
+        QTest::newRow("Apri") << "open" << QStringList(fileDialog) + QStringList({"Apri"});
+        QTest::newRow("Salva con nome") << "save as" << QStringList(fileDialog) + QStringList({"Salva con nome", "Salva"});
+        QTest::newRow("Salvare le modifiche?") << "question"
+                                               << QStringList({"Salvare le modifiche?", QString::fromUtf8("Sì"), "No", "Annulla"});
+    }
+    void dialogsSpeakItalian() {
+        QFETCH(QString, how);
+        QFETCH(QStringList, italian);
+        Answers& answers = Fresh("Annulla");
+        if (how == "open") {
+            Entry(WorkSession::kOpenEntry)->trigger();
+        } else if (how == "save as") {
+            Entry(WorkSession::kSaveAsEntry)->trigger();
+        } else {
+            QVERIFY2(WorkSession::SaveTo(folder_.filePath("asked.baricor"), nullptr), qPrintable(answers_->texts.join(" | ")));
+            TypeInto(Field(OpenWindows::OpenSectionWindow(2), "Text1"), "321");
+            Entry("mnuEsci")->trigger();
+        }
+        QCOMPARE(answers.shown.size(), 1);
+        const QStringList& shown = answers.shown.front();
+        for (const QString& word : italian) QVERIFY2(shown.contains(word), qPrintable(word + " not in: " + shown.join('|')));
+        for (const char* english : {"Open", "Save", "Save As", "Cancel", "Look in:", "File name:", "Files of type:",
+                                    "Parent Directory", "Create New Folder", "Name", "Size", "Type", "Date Modified",
+                                    "Yes", "Discard", "Save changes?"})
+            QVERIFY2(!shown.contains(english), qPrintable(QString(english) + " in: " + shown.join('|')));
     }
 
     // No question where nothing changed, nor in a run that never used a file.
