@@ -4,6 +4,7 @@
 #                                         and their @2x companions for dense screens
 #   share/applications/baricor.desktop    starts the program in share/baricor
 #   share/icons/hicolor/NxN/apps/baricor.png
+#   share/mime/packages/baricor.xml       the type of the .baricor work files
 #
 #   cmake --install <build> [--prefix DIR]
 #   cd <build> && cpack                   -> baricor_<version>_<arch>.deb
@@ -23,6 +24,12 @@ foreach(size 16 32 48 64 128 256)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
     RENAME baricor.png)
 endforeach()
+
+# The work files' type (application/x-baricor, *.baricor), which the desktop
+# entry lists, so that a file manager opens a work file with the program.
+install(FILES ${BARICOR_PACKAGING_DIR}/baricor-mime.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+  RENAME baricor.xml)
 
 # The desktop entry is written when it is installed (see InstallDesktopEntry.cmake).
 install(CODE "

@@ -17,6 +17,7 @@
 #include "SectionLayout.h"
 #include "Shapes.h"
 #include "Twips.h"
+#include "WorkFileMenu.h"
 
 namespace {
 
@@ -135,7 +136,9 @@ void MainWindow::BuildMenus() {
     esci->setShortcut(OpenWindows::kQuitShortcut);
     // Ends the program from whichever window has the focus.
     esci->setShortcutContext(Qt::ApplicationShortcut);
-    connect(esci, &QAction::triggered, this, [] { OpenWindows::EndProgram(); });
+    // Asks "Salvare le modifiche?" first where a work file's work changed.
+    connect(esci, &QAction::triggered, this, [] { WorkSession::EndProgram(); });
+    WorkSession::AttachTo(this);
 
     QMenu* view = menuBar()->addMenu("&Visualizza");
     view->setObjectName("mnuVisualizza");

@@ -45,7 +45,16 @@ MessageWindow::MessageWindow(const MessageDefinition& d, QWidget* over) : QDialo
 
 namespace {
 
+HeldMessages*& CurrentHold() {
+    static HeldMessages* hold = nullptr;
+    return hold;
+}
+
 void ShowMessage(const MessageDefinition& definition, QWidget* over) {
+    if (HeldMessages* hold = CurrentHold()) {
+        hold->held << definition.window;
+        return;
+    }
     // On the heap: exec() deletes it on return even if `over` went away meanwhile.
     auto* window = new MessageWindow(definition, over);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -53,6 +62,9 @@ void ShowMessage(const MessageDefinition& definition, QWidget* over) {
 }
 
 }  // namespace
+
+HeldMessages::HeldMessages() : outer_(CurrentHold()) { CurrentHold() = this; }
+HeldMessages::~HeldMessages() { CurrentHold() = outer_; }
 
 void ShowNotNumericMessage(QWidget* over) { ShowMessage(kNotNumericMessage, over); }
 void ShowCheckDataMessage(QWidget* over) { ShowMessage(kCheckDataMessage, over); }

@@ -4,6 +4,7 @@
 // answered.
 
 #include <QDialog>
+#include <QStringList>
 
 #include "TwipRect.h"
 
@@ -26,6 +27,22 @@ class MessageWindow : public QDialog {
     Q_OBJECT
 public:
     MessageWindow(const MessageDefinition& definition, QWidget* over);
+};
+
+// While one lives, the two messages are held instead of shown: a work file's
+// texts are written as if typed, and what those keystrokes would have said is
+// reported once when the whole file is in place.
+class HeldMessages {
+public:
+    HeldMessages();
+    ~HeldMessages();
+    HeldMessages(const HeldMessages&) = delete;
+    HeldMessages& operator=(const HeldMessages&) = delete;
+    // The windows ("Errore", "Errore2") that would have come up, in order.
+    QStringList held;
+
+private:
+    HeldMessages* outer_;
 };
 
 // Show the message modally over `over` and return once it is closed.

@@ -1,6 +1,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <algorithm>
 #include <vector>
 
 #include "AboutWindow.h"
@@ -26,6 +27,14 @@ std::vector<QPointer<SectionWindow>>& SectionSlots() {
 }
 
 bool IsSectionNumber(int number) { return number >= 1 && size_t(number) <= SectionSlots().size(); }
+
+// Counts the section windows made in this run: each one keeps its count, so
+// that the open ones can be listed in the order they were opened.
+const char* const kOpeningProperty = "openingCount";
+int NextOpeningCount() {
+    static int count = 0;
+    return ++count;
+}
 
 QPointer<AboutWindow>& AboutWindowSlot() {
     static QPointer<AboutWindow> window;
@@ -62,6 +71,7 @@ SectionWindow* OpenSectionWindow(int number) {
     QPointer<SectionWindow>& slot = SectionSlots().at(size_t(number) - 1);
     if (!slot) {
         slot = new SectionWindow(*layout);
+        slot->setProperty(kOpeningProperty, NextOpeningCount());
         slot->move(FirstPlaceBeside(number - 1, *slot, MainWindowSlot().data()));
     }
     BringToFront(slot);
@@ -71,6 +81,18 @@ SectionWindow* OpenSectionWindow(int number) {
 SectionWindow* SectionWindowIfOpen(int number) {
     if (!IsSectionNumber(number)) return nullptr;
     return SectionSlots().at(size_t(number) - 1);
+}
+
+std::vector<SectionWindow*> SectionWindowsInOpeningOrder() {
+    std::vector<SectionWindow*> open;
+    for (const QPointer<SectionWindow>& slot : SectionSlots()) {
+        SectionWindow* window = slot;
+        if (window && window->isVisible()) open.push_back(window);
+    }
+    std::sort(open.begin(), open.end(), [](const SectionWindow* a, const SectionWindow* b) {
+        return a->property(kOpeningProperty).toInt() < b->property(kOpeningProperty).toInt();
+    });
+    return open;
 }
 
 void CloseAllSectionWindows() {

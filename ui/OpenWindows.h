@@ -3,6 +3,7 @@
 // window exist at most once: opening one that is open brings it to the front.
 
 #include <QKeySequence>
+#include <vector>
 
 class AboutWindow;
 class MainWindow;
@@ -25,6 +26,8 @@ MainWindow* MainWindowIfOpen();
 // TraveN: loaded if it is not, then shown and brought to the front.
 SectionWindow* OpenSectionWindow(int number);
 SectionWindow* SectionWindowIfOpen(int number);
+// The open section windows, in the order they were opened (a work file keeps it).
+std::vector<SectionWindow*> SectionWindowsInOpeningOrder();
 // Closes every section window in the order of their numbers, skipping those
 // that are not open.
 void CloseAllSectionWindows();

@@ -4,11 +4,14 @@
 #include "Appearance.h"
 #include "OpenWindows.h"
 #include "Translations.h"
+#include "WorkFileMenu.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Appearance::PrepareApplication();
     InstallItalianToolkitTexts();
     OpenWindows::ShowMainWindow();
+    // `baricor FILE`: the work it holds, or a message saying what is wrong with it.
+    WorkSession::OpenFromArguments(QApplication::arguments());
     return app.exec();
 }

@@ -39,6 +39,7 @@ has_file() {  # has_file PATH [MODE-PATTERN]
 
 has_file usr/bin/baricor '^-rwxr-xr-x$'
 has_file usr/share/applications/baricor.desktop '^-rw-r--r--$'
+has_file usr/share/mime/packages/baricor.xml '^-rw-r--r--$'
 for size in 16 32 48 64 128 256; do
     has_file "usr/share/icons/hicolor/${size}x${size}/apps/baricor.png"
 done
@@ -59,7 +60,8 @@ dpkg-deb -x "$deb" "$root"
 entry="$root/usr/share/applications/baricor.desktop"
 key() { sed -n "s/^$1=//p" "$entry"; }
 [ "$(key Path)" = /usr/share/baricor ] && pass "Path=/usr/share/baricor" || fail "Path=$(key Path), expected /usr/share/baricor"
-[ "$(key Exec)" = baricor ] && pass "Exec=baricor" || fail "Exec=$(key Exec)"
+[ "$(key Exec)" = "baricor %f" ] && pass "Exec=baricor %f" || fail "Exec=$(key Exec)"
+[ "$(key MimeType)" = "application/x-baricor;" ] && pass "MimeType=application/x-baricor;" || fail "MimeType=$(key MimeType)"
 [ "$(key Icon)" = baricor ] && pass "Icon=baricor" || fail "Icon=$(key Icon)"
 [ "$(key Type)" = Application ] || fail "Type=$(key Type)"
 [ "$(key Categories)" = "Education;Science;Engineering;" ] && pass "Categories" || fail "Categories=$(key Categories)"
@@ -71,6 +73,20 @@ if ! command -v desktop-file-validate >/dev/null; then
     fail "desktop-file-validate not installed (desktop-file-utils): the desktop entry is not validated"
 else
     desktop-file-validate "$entry" && pass "desktop-file-validate" || fail "desktop-file-validate"
+fi
+
+# The work files' type: a valid shared-mime-info package that names
+# *.baricor application/x-baricor, the type the desktop entry lists.
+mime="$root/usr/share/mime/packages/baricor.xml"
+if ! command -v update-mime-database >/dev/null; then
+    fail "update-mime-database not installed (shared-mime-info): the work files' type is not checked"
+elif [ -f "$mime" ]; then
+    mkdir -p "$work/mime/packages" && cp "$mime" "$work/mime/packages/"
+    if update-mime-database "$work/mime" 2>"$work/mime.log" && grep -qx 'application/x-baricor:\*\.baricor' "$work/mime/globs"; then
+        pass "*.baricor is application/x-baricor"
+    else
+        fail "the MIME package does not give *.baricor its type: $(cat "$work/mime.log")"
+    fi
 fi
 
 for size in 16 32 48 64 128 256; do
