@@ -147,7 +147,10 @@ void MainWindow::BuildMenus() {
     view->addSeparator()->setObjectName("mnulinea2");
     QAction* closeAll = view->addAction("Chiudi Tutto");
     closeAll->setObjectName("mnuChiudi");
-    connect(closeAll, &QAction::triggered, this, [] { OpenWindows::CloseAllSectionWindows(); });
+    connect(closeAll, &QAction::triggered, this, [] {
+        OpenWindows::CloseAllSectionWindows();
+        OpenWindows::CloseProfilesWindow();
+    });
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
@@ -158,6 +161,12 @@ void MainWindow::BuildMenus() {
     QAction* guida = help->addAction("Guida");
     guida->setObjectName("mnuGuida");
     connect(guida, &QAction::triggered, this, [this] { ShowHelpWindow(this); });
+
+    // The catalogue of rolled profiles, an entry of the menu bar itself.
+    QAction* profiles = menuBar()->addAction(QString::fromUtf8("&Profili…"));
+    profiles->setObjectName("mnuProfili");
+    profiles->setShortcut(Qt::Key_F5);
+    connect(profiles, &QAction::triggered, this, [] { OpenWindows::OpenProfilesWindow(); });
 }
 
 void MainWindow::ResetDigits() {

@@ -5,6 +5,7 @@
 
 #include "AboutWindow.h"
 #include "MainWindow.h"
+#include "ProfilesWindow.h"
 #include "SectionLayout.h"
 #include "SectionWindow.h"
 #include "Shapes.h"
@@ -28,6 +29,11 @@ bool IsSectionNumber(int number) { return number >= 1 && size_t(number) <= Secti
 
 QPointer<AboutWindow>& AboutWindowSlot() {
     static QPointer<AboutWindow> window;
+    return window;
+}
+
+QPointer<ProfilesWindow>& ProfilesWindowSlot() {
+    static QPointer<ProfilesWindow> window;
     return window;
 }
 
@@ -80,8 +86,26 @@ AboutWindow* ShowAboutWindow() {
     return slot;
 }
 
+ProfilesWindow* OpenProfilesWindow() {
+    QPointer<ProfilesWindow>& slot = ProfilesWindowSlot();
+    if (!slot) {
+        slot = new ProfilesWindow();
+        slot->adjustSize();  // its size comes from its layout
+        slot->move(FirstPlaceBeside(0, *slot, MainWindowSlot().data()));
+    }
+    BringToFront(slot);
+    return slot;
+}
+
+ProfilesWindow* ProfilesWindowIfOpen() { return ProfilesWindowSlot(); }
+
+void CloseProfilesWindow() {
+    if (ProfilesWindow* window = ProfilesWindowSlot()) window->close();
+}
+
 void EndProgram() {
     CloseAllSectionWindows();
+    CloseProfilesWindow();
     if (AboutWindow* info = AboutWindowSlot()) info->close();
     if (MainWindow* form = MainWindowSlot()) form->close();
     QCoreApplication::quit();

@@ -6,6 +6,7 @@
 
 class AboutWindow;
 class MainWindow;
+class ProfilesWindow;
 class SectionWindow;
 class QWidget;
 
@@ -30,6 +31,12 @@ void CloseAllSectionWindows();
 
 // The about window, one at a time.
 AboutWindow* ShowAboutWindow();
+
+// "Profili": loaded beside the main window if it is not, then brought to the
+// front; one at a time. It closes with "Chiudi Tutto" and "Esci".
+ProfilesWindow* OpenProfilesWindow();
+ProfilesWindow* ProfilesWindowIfOpen();
+void CloseProfilesWindow();
 
 // "Esci": every window closes and the event loop ends.
 void EndProgram();

@@ -2,8 +2,9 @@
 // eight section windows and their derived-properties windows (typing,
 // deleting, pasting long and strange texts, clicks, the digit menu, "Chiudi
 // Tutto", "Menu", "Info", "Guida", F3 and the context menus, "Copia risultati"
-// and "Copia", closing and reopening), with the program's promises checked
-// after every single one.
+// and "Copia", closing and reopening; the profiles window: families and sizes
+// picked, typed or stepped through, "Copia", closing), with the program's
+// promises checked after every single one.
 //
 //   BARICOR_MONKEY_SEED    the seed (default 20040701); an odd seed types with
 //                          the decimal comma, an even one with the point
@@ -18,6 +19,7 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -38,6 +40,8 @@
 #include "MainWindow.h"
 #include "NumberNotation.h"
 #include "OpenWindows.h"
+#include "ProfileFields.h"
+#include "ProfilesWindow.h"
 #include "ResultFormat.h"
 #include "ResultGrammar.h"
 #include "SectionWindow.h"
@@ -94,6 +98,7 @@ struct WindowModel {
 
 // What the last action should have put on the clipboard, one row per field.
 struct CopiedTable {
+    QString heading;  // a first line of its own, if not empty
     std::vector<const QLineEdit*> fields;
     QStringList labels, units;
 };
@@ -128,6 +133,7 @@ public:
     QStringList Recent() const { return QStringList(recent_.begin(), recent_.end()); }
     int DerivedWindowsOpened() const { return derivedOpened_; }
     int TablesCopied() const { return tablesCopied_; }
+    int ProfilesOpened() const { return profilesOpened_; }
 
 private:
     // ---- choosing --------------------------------------------------------
@@ -247,6 +253,13 @@ private:
             choices.push_back({1, [&] { return Trigger("mnuGuida"); }});
             // The main window may go while a section window can bring it back.
             if (!open.empty()) choices.push_back({1, [&] { return CloseMain(); }});
+        }
+        if (form) choices.push_back({2, [&] { return OpenProfiles(); }});
+        if (profilesOpen_) {
+            choices.push_back({3, [&] { return PickFamily(); }});
+            choices.push_back({6, [&] { return PickSize(); }});
+            choices.push_back({2, [&] { return CopyProfile(); }});
+            if (form || !open.empty()) choices.push_back({1, [&] { return CloseProfiles(); }});
         }
         if (AboutWindow* info = InfoWindow())
             choices.push_back({1, [&, info] { return Do("Info: OK", [info] { info->findChild<QPushButton*>("Command1")->click(); }); }});
@@ -545,7 +558,10 @@ private:
 
     QString Trigger(const char* name) {
         return Do(QString("Form1: %1").arg(name), [&] {
-            if (QString(name) == "mnuChiudi") windows_.clear();
+            if (QString(name) == "mnuChiudi") {
+                windows_.clear();
+                profilesOpen_ = false;
+            }
             OpenWindows::MainWindowIfOpen()->findChild<QAction*>(name)->trigger();
         });
     }
@@ -560,6 +576,129 @@ private:
             model.patterns.insert(pattern);
             model.derivedPatterns.insert(pattern);
         }
+    }
+
+    // ---- the profiles window ----------------------------------------------
+    static ProfilesWindow* Profiles() { return OpenWindows::ProfilesWindowIfOpen(); }
+
+    QString OpenProfiles() {
+        return Do("Form1: Profili…", [&] {
+            if (!profilesOpen_) ++profilesOpened_;
+            profilesOpen_ = true;
+            OpenWindows::MainWindowIfOpen()->findChild<QAction*>("mnuProfili")->trigger();
+        });
+    }
+
+    QString PickFamily() {
+        auto* list = Profiles()->findChild<QListWidget*>("Family");
+        const int row = Uniform(0, list->count() - 1);
+        return Do("Profili: family " + list->item(row)->text(), [&] { list->setCurrentRow(row); });
+    }
+
+    // A click on a size, the start of a name typed (after the last typing, or
+    // long enough after it to start afresh), or a key that moves in the list.
+    QString PickSize() {
+        auto* list = Profiles()->findChild<QListWidget*>("Profile");
+        switch (Uniform(0, 2)) {
+            case 0: {
+                QListWidgetItem* item = list->item(Uniform(0, list->count() - 1));
+                return Do("Profili: click " + item->text(), [&] {
+                    list->scrollToItem(item);
+                    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                                      list->visualItemRect(item).center());
+                });
+            }
+            case 1: {
+                const QString name = list->item(Uniform(0, list->count() - 1))->text();
+                const QString typed = name.left(Uniform(1, int(name.size())));
+                const bool afresh = Chance(0.1);  // waiting is slow: mostly the typing goes on
+                return Do(QString("Profili: type %1%2").arg(Shorten(typed), afresh ? " afresh" : ""), [&] {
+                    if (afresh) QTest::qWait(QApplication::keyboardInputInterval() + 20);
+                    QTest::keyClicks(list, typed);
+                });
+            }
+            default: {
+                static const std::vector<std::pair<Qt::Key, const char*>> keys = {
+                    {Qt::Key_Down, "Down"}, {Qt::Key_Up, "Up"}, {Qt::Key_Home, "Home"},
+                    {Qt::Key_End, "End"},   {Qt::Key_PageDown, "PageDown"}, {Qt::Key_PageUp, "PageUp"}};
+                const auto& [key, name] = Pick(keys);
+                return Do(QString("Profili: %1").arg(name), [&] { QTest::keyClick(list, key); });
+            }
+        }
+    }
+
+    // "Copia": the size's name, then every field it shows, in the window's order.
+    QString CopyProfile() {
+        return Do("Profili: Copia", [&] {
+            ProfilesWindow* window = Profiles();
+            CopiedTable table;
+            if (const baricor::Profile* profile = window->Selected()) {
+                table.heading = QString("Profilo\t%1\t").arg(QString::fromUtf8(profile->name));
+                for (const ProfileField& f : kProfileFields) {
+                    if (!Shows(f, profile->shape)) continue;
+                    table.fields.push_back(Field(window, f.control));
+                    table.labels << QString::fromUtf8(f.label);
+                    table.units << QString::fromUtf8(f.unit);
+                }
+            }
+            copied_ = table;
+            ++tablesCopied_;
+            window->findChild<QPushButton*>("Copy")->click();
+        });
+    }
+
+    QString CloseProfiles() {
+        const bool button = Chance(0.5);
+        return Do(QString("Profili: %1").arg(button ? "Chiudi" : "close box"), [&] {
+            profilesOpen_ = false;
+            if (button)
+                Profiles()->findChild<QPushButton*>("Close")->click();
+            else
+                Profiles()->close();
+        });
+    }
+
+    // A size is always shown, its family's and its own names selected; each
+    // field its kind of profile has is shown and no other; dimensions read
+    // back as the size's, quantities in the pattern chosen last (the window
+    // rewrites at once), the centroid and α in 0.00.
+    QString CheckProfiles() {
+        ProfilesWindow* window = Profiles();
+        if (!window) return "not registered as open";
+        const baricor::Profile* profile = window->Selected();
+        if (!profile) return "no size shown";
+        auto* families = window->findChild<QListWidget*>("Family");
+        auto* sizes = window->findChild<QListWidget*>("Profile");
+        if (!sizes->currentItem() || sizes->currentItem()->text() != QString::fromUtf8(profile->name))
+            return QString("shows %1, the list selects another").arg(profile->name);
+        const baricor::ProfileFamily& family = baricor::ProfileFamilies().at(size_t(families->currentRow()));
+        if (profile < family.begin() || profile >= family.end())
+            return QString("shows %1 under %2").arg(profile->name, family.name);
+        const std::string decimal = decimal_.toStdString();
+        for (const ProfileField& f : kProfileFields) {
+            const QLineEdit* field = Field(window, f.control);
+            const std::string text = field->text().toStdString();
+            if (field->isHidden() == Shows(f, profile->shape))
+                return QString("%1 is %2 for %3").arg(f.control, field->isHidden() ? "hidden" : "shown", profile->name);
+            if (!Shows(f, profile->shape)) continue;
+            bool fits = false;
+            switch (f.text) {
+                case ProfileText::Dimension:
+                    fits = baricor::IsNumericText(text, NumberNotation::Separators()) &&
+                           baricor::ReadInputNumber(text, decimal) == profile->dimensions[size_t(f.dimension)];
+                    break;
+                case ProfileText::Result: fits = baricor::grammar::MatchesPattern(text, pattern_, decimal); break;
+                case ProfileText::Fixed:
+                    fits = baricor::grammar::MatchesPattern(text, baricor::CentroidFormat, decimal);
+                    break;
+            }
+            if (!fits) return QString("%1 of %2 shows %3").arg(f.control, profile->name, Shorten(field->text()));
+        }
+        const std::string area = baricor::FormatValue(baricor::PropertiesOf(*profile).A, pattern_, decimal);
+        if (Field(window, "A")->text().toStdString() != area)
+            return QString("A of %1 shows %2, its dimensions give %3")
+                .arg(profile->name, Field(window, "A")->text(), QString::fromStdString(area));
+        return QString();
     }
 
     static AboutWindow* InfoWindow() {
@@ -601,6 +740,8 @@ private:
                     .arg(number)
                     .arg(derivedShown ? "open but was closed, or its section window was" : "gone but was open");
         }
+        if ((visible.count("Profiles") > 0) != profilesOpen_)
+            return QString("the profiles window is %1").arg(profilesOpen_ ? "gone but was open" : "open but was closed");
         if (copied_) {
             if (QString broken = CheckClipboard(*copied_); !broken.isEmpty()) return "copied table: " + broken;
         }
@@ -615,6 +756,9 @@ private:
                     return QString("the check mark of %1 disagrees with %2").arg(entry.action, QString::fromStdString(pattern_));
         }
 
+        if (profilesOpen_) {
+            if (QString broken = CheckProfiles(); !broken.isEmpty()) return "Profili: " + broken;
+        }
         for (auto& [number, model] : windows_) {
             if (QString broken = CheckWindow(number, model); !broken.isEmpty())
                 return QString("Trave%1: %2").arg(number).arg(broken);
@@ -650,6 +794,8 @@ private:
         };
         QStringList lines = split(QGuiApplication::clipboard()->text(), rowBreak);
         if (lines.isEmpty() || !lines.takeLast().isEmpty()) return "does not end with a line break";
+        if (!table.heading.isEmpty() && (lines.isEmpty() || lines.takeFirst() != table.heading))
+            return "its first line is not " + Shorten(table.heading);
         if (lines.size() != int(table.fields.size()))
             return QString("%1 lines for %2 fields").arg(lines.size()).arg(table.fields.size());
         for (int i = 0; i < lines.size(); ++i) {
@@ -764,6 +910,8 @@ private:
     bool recalculated_ = false;  // the last action recalculated window touched_ (or opened its derived window)
     std::optional<CopiedTable> copied_;
     int derivedOpened_ = 0;
+    bool profilesOpen_ = false;
+    int profilesOpened_ = 0;
     int tablesCopied_ = 0;
     bool trace_ = false;
     std::deque<QString> recent_;
@@ -803,12 +951,12 @@ private slots:
         }
         std::fprintf(stderr,
                      "monkey: %d actions with seed %llu on %s (Errore %lld, Errore2 %lld, Guida %lld; %d derived "
-                     "windows opened, %d tables copied), all promises kept\n",
+                     "windows opened, %d tables copied, profiles window opened %d times), all promises kept\n",
                      events, static_cast<unsigned long long>(seed), qPrintable(QGuiApplication::platformName()),
                      static_cast<long long>(answerer.answered.count("Errore")),
                      static_cast<long long>(answerer.answered.count("Errore2")),
                      static_cast<long long>(answerer.answered.count("Guida")), monkey.DerivedWindowsOpened(),
-                     monkey.TablesCopied());
+                     monkey.TablesCopied(), monkey.ProfilesOpened());
         QDir::setCurrent(previous);
         CloseEverything();
         qInstallMessageHandler(gPreviousHandler);

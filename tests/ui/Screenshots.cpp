@@ -14,6 +14,7 @@
 #include "MainWindow.h"
 #include "MessageWindow.h"
 #include "OpenWindows.h"
+#include "ProfilesWindow.h"
 #include "SectionWindow.h"
 
 namespace {
@@ -42,6 +43,10 @@ int main(int argc, char** argv) {
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (auto* derived = qobject_cast<DerivedPropertiesWindow*>(top)) Save(derived, folder, derived->objectName());
     }
+    // The catalogue on an unequal angle: its fillets, toe radii and turned axes.
+    ProfilesWindow* profiles = OpenWindows::OpenProfilesWindow();
+    profiles->Select("L 120x80x10");
+    Save(profiles, folder, profiles->objectName());
     MessageWindow errore(kNotNumericMessage, nullptr);
     errore.setWindowModality(Qt::NonModal);
     Save(&errore, folder, "Errore");
