@@ -25,6 +25,7 @@
 #include "NumberNotation.h"
 #include "OpenWindows.h"
 #include "PrincipalAxesDrawing.h"
+#include "Report.h"
 #include "ReportMenu.h"
 #include "ResultsTable.h"
 #include "SectionWindow.h"
@@ -75,6 +76,13 @@ std::vector<TableRow> RowsOnScreen(SectionWindow* section, DerivedPropertiesWind
                         Field(derived, qPrintable(DerivedPropertiesWindow::FieldName(f.quantity)))->text(),
                         QString::fromUtf8(f.unit)});
     return rows;
+}
+
+// The input field of a section window whose label is `label` ("a", "Dx", "θ").
+QLineEdit* InputLabelled(SectionWindow* section, const QString& label) {
+    for (const baricor::InputField& input : section->Layout().inputs)
+        if (QString::fromStdString(input.row.label) == label) return Field(section, input.row.control.c_str());
+    return nullptr;
 }
 
 // The entries of the context menu a right click on `target` brings up,
@@ -174,17 +182,17 @@ private slots:
     void everyRowAsShownOnOnePage_data() {
         QTest::addColumn<int>("window");
         QTest::addColumn<QString>("decimal");
-        QTest::addColumn<QStringList>("typed");  // field, text, field, text...
+        QTest::addColumn<QStringList>("typed");  // input label, text, label, text...
         QTest::addColumn<QString>("digits");     // the digit menu's entry, or empty
         // The digits chosen after the last recalculation: the windows still
         // show the earlier pattern, and so must the report.
         QTest::addColumn<bool>("digitsLast");
         QTest::newRow("L defaults") << 5 << "." << QStringList() << QString() << false;
         QTest::newRow("L rotated, decimal comma, six digits")
-            << 5 << "," << QStringList({"Text1", "120,5", "Text4", "12,25", "Text11", "22,5", "Text9", "-3,5"})
+            << 5 << "," << QStringList({"a", "120,5", "t2", "12,25", "θ", "22,5", "Dy", "-3,5"})
             << "mnuSei" << false;
-        QTest::newRow("ring") << 4 << "." << QStringList({"Text2", "62.5"}) << QString() << false;
-        QTest::newRow("double T, two digits") << 7 << "." << QStringList({"Text11", "-30"}) << "mnuDue" << false;
+        QTest::newRow("ring") << 4 << "." << QStringList({"d2", "62.5"}) << QString() << false;
+        QTest::newRow("double T, two digits") << 7 << "." << QStringList({"θ", "-30"}) << "mnuDue" << false;
         QTest::newRow("C") << 8 << "." << QStringList() << QString() << false;
         QTest::newRow("L, digits changed since") << 5 << "." << QStringList() << "mnuSei" << true;
     }
@@ -197,7 +205,11 @@ private slots:
         NumberNotation::SetSeparators({decimal.toStdString(), decimal == "," ? "." : ","});
         if (!digits.isEmpty() && !digitsLast) OpenWindows::MainWindowIfOpen()->findChild<QAction*>(digits)->trigger();
         SectionWindow* section = OpenWindows::OpenSectionWindow(window);
-        for (int i = 0; i + 1 < typed.size(); i += 2) PasteInto(Field(section, qPrintable(typed[i])), typed[i + 1]);
+        for (int i = 0; i + 1 < typed.size(); i += 2) {
+            QLineEdit* input = InputLabelled(section, typed[i]);
+            QVERIFY2(input, qPrintable(typed[i]));
+            PasteInto(input, typed[i + 1]);
+        }
         DerivedPropertiesWindow* derived = OpenDerived(section);
         QVERIFY(derived);
         if (digitsLast) {
@@ -267,7 +279,7 @@ private slots:
     // one of its fields, and the report is its section's.
     void derivedWindowExportsItsSection() {
         SectionWindow* section = OpenWindows::OpenSectionWindow(3);
-        PasteInto(Field(section, "Text2"), "180");
+        PasteInto(InputLabelled(section, "b"), "180");
         DerivedPropertiesWindow* derived = OpenDerived(section);
         QVERIFY(derived);
         for (QWidget* target : {static_cast<QWidget*>(derived), derived->findChild<QWidget*>("Drawing"),
@@ -287,6 +299,24 @@ private slots:
         const QString text = ExtractedText(pdf);
         QVERIFY2(text.contains("Trave3 - Tubo Rettangolare") || text.contains(section->windowTitle()), qPrintable(text));
         for (const TableRow& row : RowsOnScreen(section, derived)) QVERIFY2(HasRow(text, row), qPrintable(row.label));
+    }
+
+    // What a caller asking for several windows gets: a page each, in order;
+    // a pasted text far longer than its column ends in an ellipsis on its line.
+    void severalWindowsOnePageEach() {
+        SectionWindow* first = OpenWindows::OpenSectionWindow(2);
+        SectionWindow* second = OpenWindows::OpenSectionWindow(6);
+        ModalAnswerer answerer;
+        QLineEdit* dx = InputLabelled(second, "Dx");
+        PasteInto(dx, "0." + QString(20000, '0'));
+        QCOMPARE(dx->text().size(), 20002);
+        const QString pdf = folder_.filePath("two.pdf");
+        QCOMPARE(Report::Write(pdf, {first, second}), QString());
+        QCOMPARE(Pages(pdf), 2);
+        const QString text = ExtractedText(pdf);
+        const int circle = text.indexOf(first->windowTitle()), t = text.indexOf(second->windowTitle());
+        QVERIFY(circle >= 0 && t > circle);
+        QVERIFY(text.contains(QRegularExpression(QString::fromUtf8("Dx 0\\.0{10,}… \\[mm\\]"))));
     }
 
     void failedWriteNamesTheFileAndTheReason_data() {
