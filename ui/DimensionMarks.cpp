@@ -72,6 +72,40 @@ DimensionMark Vertical(const QString& name, double from, double to, double x, do
     return m;
 }
 
+bool Crosses(const QLineF& line, const QRectF& box) {
+    if (line.isNull()) return false;
+    if (box.contains(line.p1()) || box.contains(line.p2())) return true;
+    const QLineF edges[] = {{box.topLeft(), box.topRight()}, {box.topRight(), box.bottomRight()},
+                            {box.bottomRight(), box.bottomLeft()}, {box.bottomLeft(), box.topLeft()}};
+    for (const QLineF& edge : edges)
+        if (line.intersects(edge) == QLineF::BoundedIntersection) return true;
+    return false;
+}
+
+// Slides the letter along its line, from the middle outwards, to the first
+// place clear of the principal axes, the drawing's other names and the
+// letters placed before; it stays in the middle when none is clear.
+void KeepClear(DimensionMark& mark, const DrawingLayout& layout, const std::vector<DimensionMark>& before) {
+    auto clear = [&](const QRectF& box) {
+        const QRectF near = box.adjusted(-1, -1, 1, 1);
+        if (layout.valuesShown) {
+            if (Crosses(layout.axis1Line, near) || Crosses(layout.axis2Line, near)) return false;
+            for (const QRectF& name : {layout.label1, layout.label2, layout.gLabel})
+                if (name.intersects(near)) return false;
+        }
+        if (layout.reference.box.intersects(near)) return false;
+        return std::none_of(before.begin(), before.end(), [&](const DimensionMark& m) { return m.label.intersects(near); });
+    };
+    const QPointF middle = mark.line.center();
+    for (double at : {0.5, 0.35, 0.65, 0.2, 0.8}) {
+        const QRectF moved = mark.label.translated(mark.line.pointAt(at) - middle);
+        if (clear(moved)) {
+            mark.label = moved;
+            return;
+        }
+    }
+}
+
 }  // namespace
 
 double DimensionBand(const QSizeF& labelSize) { return LineGap(labelSize) + kLabelGap + labelSize.height() + 2; }
@@ -111,5 +145,7 @@ std::vector<DimensionMark> LayOutDimensionMarks(const DrawingLayout& layout, con
             marks.push_back(Horizontal(name, run->from, run->to, box.top() - gap, box.top(), true, label));
         }
     }
+    for (size_t i = 0; i < marks.size(); ++i)
+        KeepClear(marks[i], layout, std::vector<DimensionMark>(marks.begin(), marks.begin() + long(i)));
     return marks;
 }

@@ -4,6 +4,7 @@
 // below, the height on the left, the bottom part's thickness on the right, the
 // upright part's or the hole's width above, over it), with its letter outside
 // the section.
+#include <QPainterPath>
 #include <QTest>
 #include <cmath>
 
@@ -124,7 +125,8 @@ private slots:
     }
 
     // Every shape at its built-in dimensions: one mark per dimension, their
-    // letters apart from each other.
+    // letters apart from each other and off the principal axes (which cross
+    // the middle of the circle's and the ring's diameters).
     void oneMarkPerDimensionLettersApart() {
         for (int shape = 1; shape <= int(baricor::AllShapes().size()); ++shape) {
             const baricor::SectionShape& s = *baricor::ShapeByNumber(shape);
@@ -132,6 +134,15 @@ private slots:
             QCOMPARE(drawn.marks.size(), s.dimensionNames.size());
             for (size_t i = 0; i < drawn.marks.size(); ++i) {
                 QCOMPARE(drawn.marks[i].name, QString::fromStdString(s.dimensionNames[i]));
+                QVERIFY(drawn.layout.valuesShown);
+                for (const QLineF& axis : {drawn.layout.axis1Line, drawn.layout.axis2Line}) {
+                    QPainterPath letter;
+                    letter.addRect(drawn.marks[i].label);
+                    QPainterPath line(axis.p1());
+                    line.lineTo(axis.p2());
+                    QVERIFY2(!letter.intersects(line) && !letter.contains(axis.center()),
+                             qPrintable(QString("shape %1: %2 on an axis").arg(shape).arg(drawn.marks[i].name)));
+                }
                 for (size_t j = i + 1; j < drawn.marks.size(); ++j)
                     QVERIFY2(!drawn.marks[i].label.intersects(drawn.marks[j].label),
                              qPrintable(QString("shape %1: %2 and %3").arg(shape).arg(drawn.marks[i].name,
