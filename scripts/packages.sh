@@ -62,10 +62,13 @@ BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-qpa-plugins qt6-translations-l10
                 fonts-liberation2 fonts-dejavu-core)
 # What the tests add: GoogleTest and Google Benchmark; an X server for the X11
 # run of the window tests; clang for the fuzz targets; the package checks'
-# tools (dpkg-shlibdeps, desktop-file-validate, update-mime-database); the Italian locale for the
+# tools (dpkg-shlibdeps, desktop-file-validate, update-mime-database);
+# poppler-utils, which reads back the PDF reports (text, pages, fonts,
+# pictures, a rendered page); the Italian locale for the
 # locale tests. libc6-dbg lets the leak checker name the dynamic loader's
 # thread-local blocks, so that its built-in rule for them applies; without
 # libxcursor1, libX11 keeps an error text of its own in thread-local storage
 # after every cursor it makes, which the leak checker reports.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev dpkg-dev desktop-file-utils shared-mime-info
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev dpkg-dev desktop-file-utils
+               shared-mime-info poppler-utils
                locales libc6-dbg libxcursor1)

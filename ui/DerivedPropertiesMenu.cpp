@@ -8,6 +8,7 @@
 #include "DerivedPropertiesWindow.h"
 #include "MainWindow.h"
 #include "OpenWindows.h"
+#include "ReportMenu.h"
 #include "ResultsTable.h"
 #include "SectionWindow.h"
 #include "WindowPlacement.h"
@@ -47,11 +48,12 @@ bool DerivedPropertiesMenu::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DerivedPropertiesMenu::ShowMenu(const QContextMenuEvent* event, QLineEdit* resultField) {
-    // A result field keeps its own entries (copy, select all) above these two.
+    // A result field keeps its own entries (copy, select all) above these.
     QMenu* menu = resultField ? resultField->createStandardContextMenu() : new QMenu(section_);
     if (resultField) menu->addSeparator();
     menu->addAction(derivedEntry_);
     menu->addAction(copyEntry_);
+    menu->addAction(ReportMenu::SectionEntry(section_));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
 }

@@ -3,8 +3,8 @@
 // own: F3 and a context menu (on its background, its diagram and its result
 // fields) with "Proprietà derivate…", which opens the window's one
 // derived-properties window or brings it to the front, and "Copia risultati",
-// which copies the window's fields as a table. The derived window closes with
-// its section window.
+// which copies the window's fields as a table, then "Esporta PDF…" (ReportMenu).
+// The derived window closes with its section window.
 
 #include <QObject>
 #include <QPointer>

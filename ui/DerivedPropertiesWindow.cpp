@@ -15,6 +15,7 @@
 #include "Fonts.h"
 #include "NumberNotation.h"
 #include "PrincipalAxesDrawing.h"
+#include "ReportMenu.h"
 #include "ResultsTable.h"
 #include "SectionWindow.h"
 #include "Twips.h"
@@ -76,6 +77,7 @@ DerivedPropertiesWindow::DerivedPropertiesWindow(SectionWindow& section) : secti
     setWindowIcon(Appearance::WrenchIcon());
     setFont(DefaultFont());
     BuildControls();
+    ReportMenu::AttachTo(this, &section);
     connect(&section, &SectionWindow::recalculated, this, &DerivedPropertiesWindow::Rewrite);
     Rewrite();
 }

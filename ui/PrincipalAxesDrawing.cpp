@@ -84,23 +84,29 @@ void PrincipalAxesDrawing::Describe() {
     if (accessibleDescription() != text) setAccessibleDescription(text);
 }
 
-DrawingLayout PrincipalAxesDrawing::Layout() const {
-    const QFontMetricsF metrics(font());
+QSizeF PrincipalAxesDrawing::LabelSize(const QFontMetricsF& metrics) {
     QSizeF label(0, metrics.height());
     for (const char* text : kLabels)
         label.setWidth(std::max(label.width(), metrics.horizontalAdvance(QString::fromUtf8(text))));
+    return label;
+}
+
+DrawingLayout PrincipalAxesDrawing::Layout() const {
     if (!outline_) return DrawingLayout();
-    return LayOutDrawing(*outline_, values_, contentsRect(), label, shearCentre_);
+    return LayOutDrawing(*outline_, values_, contentsRect(), LabelSize(QFontMetricsF(font())), shearCentre_);
 }
 
 void PrincipalAxesDrawing::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     if (!outline_) return;
-    const DrawingLayout layout = Layout();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(contentsRect());
+    Paint(painter, Layout());
+}
 
+void PrincipalAxesDrawing::Paint(QPainter& painter, const DrawingLayout& layout) {
+    if (!layout.outlineShown) return;
     painter.setPen(QPen(kOutlineColour, 1));
     painter.setBrush(kSectionFill);
     painter.drawPath(layout.outline);

@@ -11,6 +11,9 @@
 #include "DerivedProperties.h"
 #include "DrawingLayout.h"
 
+class QFontMetricsF;
+class QPainter;
+
 class PrincipalAxesDrawing : public QFrame {
     Q_OBJECT
 public:
@@ -27,6 +30,13 @@ public:
 
     // Where each part lands at the drawing's present size.
     DrawingLayout Layout() const;
+
+    // The box of the widest one-letter label of the drawing in `metrics`' font,
+    // what LayOutDrawing needs to keep the labels clear.
+    static QSizeF LabelSize(const QFontMetricsF& metrics);
+    // Paints `layout` with the painter's font: the window's drawing, and the
+    // same drawing on any other device (the PDF report).
+    static void Paint(QPainter& painter, const DrawingLayout& layout);
 
     // The pens, so that a test can tell the parts apart.
     static const QColor kOutlineColour;
