@@ -150,8 +150,10 @@ void ReportUnusualTexts(const QString& path, const std::vector<OddField>& odd, c
     }
 }
 
-// Replaces the work by `work`, already checked in full.
-void ReplaceWork(const WorkFile::Work& work, const QString& path) {
+// Replaces the work by `work`, already checked in full. `tellUnusualTexts`:
+// a notice names the texts that are not numbers (nobody is there to read it
+// when the work is opened only to be reported).
+void ReplaceWork(const WorkFile::Work& work, const QString& path, bool tellUnusualTexts = true) {
     OpenWindows::CloseAllSectionWindows();
     // Gone now, not at the next turn of the event loop: each window is
     // opened afresh below, with its default texts and first place.
@@ -189,7 +191,7 @@ void ReplaceWork(const WorkFile::Work& work, const QString& path) {
         }
     }
     UseFile(path);
-    ReportUnusualTexts(path, odd, checkData);
+    if (tellUnusualTexts) ReportUnusualTexts(path, odd, checkData);
 }
 
 QString StartFolder() {
@@ -299,6 +301,14 @@ bool Open(const QString& path, QWidget* over) {
     if (!MayDiscardWork(over)) return false;
     ReplaceWork(*read.work, absolute);
     return true;
+}
+
+QString OpenWithoutQuestions(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const WorkFile::ReadOutcome read = WorkFile::ReadFile(absolute);
+    if (!read.work) return QStringLiteral("Impossibile aprire %1:\n%2.").arg(Shown(absolute), read.problem);
+    ReplaceWork(*read.work, absolute, false);
+    return QString();
 }
 
 bool Save(QWidget* over) { return State().file.isEmpty() ? SaveAs(over) : SaveTo(State().file, over); }

@@ -33,6 +33,9 @@ bool HasUnsavedChanges();
 // due) replaces the work with it. A damaged file is named in a message and
 // changes nothing. True when the file's work is in place.
 bool Open(const QString& path, QWidget* over);
+// The same without a question or a notice, for the report written from the
+// command line: an empty text, or the loader's message (the work unchanged).
+QString OpenWithoutQuestions(const QString& path);
 // "Salva": to the current file, or as "Salva con nome…" when there is none.
 bool Save(QWidget* over);
 // Asks for a file name, then saves there.

@@ -1,0 +1,119 @@
+// `baricor --report OUT.pdf FILE.baricor` as a script runs it: the program
+// itself, started with no display of its own, writing the pages of the
+// windows the file opens, or saying on standard error what is wrong.
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString errors;
+};
+
+Run Program(const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");  // a batch job has no screen
+    environment.insert("QT_QPA_PLATFORM", "xcb");  // which the report must not need
+    process.setProcessEnvironment(environment);
+    process.start(BARICOR_PROGRAM, arguments);
+    if (!process.waitForFinished(60000)) return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString PdfText(const QString& pdf) {
+    QProcess process;
+    process.start("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int Pages(const QString& pdf) {
+    QProcess process;
+    process.start("pdfinfo", {pdf});
+    process.waitForFinished(30000);
+    const QString info = QString::fromUtf8(process.readAllStandardOutput());
+    for (const QString& line : info.split('\n'))
+        if (line.startsWith("Pages:")) return line.mid(6).trimmed().toInt();
+    return -1;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+}  // namespace
+
+class ReportCommandTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writesOnePagePerOpenWindowInTheirOrder() {
+        QTemporaryDir dir;
+        const QString work = dir.filePath("lavoro.baricor");
+        // The L with its legs 20 thick and the rectangle 200 wide, at three digits.
+        WriteFile(work, R"({"format": "baricor", "version": 1, "digits": "0.00E+00", "windows": [
+            {"window": "Trave5", "fields": {"Text3": "20", "Text4": "20"}, "derived": true},
+            {"window": "Trave1", "fields": {"Text1": "200"}}]})");
+        const QString pdf = dir.filePath("resoconto.pdf");
+        const Run run = Program({"--report", pdf, work});
+        QCOMPARE(run.errors, QString());
+        QCOMPARE(run.status, 0);
+        QCOMPARE(Pages(pdf), 2);
+        const QString text = PdfText(pdf);
+        const qsizetype l = text.indexOf("Trave5 - ad L");
+        const qsizetype rectangle = text.indexOf("Trave1 - Rettangolare");
+        QVERIFY2(l >= 0 && rectangle > l, qPrintable(text.left(400)));
+        // A of the L: 100 x 20 + 130 x 20 = 4600; of the rectangle 200 x 150 = 30000.
+        QVERIFY(text.indexOf("4.60E+03", l) > l);
+        QVERIFY(text.indexOf("3.00E+04", rectangle) > rectangle);
+    }
+
+    void aDamagedFileIsNamedOnStandardErrorAndWritesNothing_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("what");
+        QTest::newRow("not JSON") << QByteArray("{windows") << "JSON";
+        QTest::newRow("another format") << QByteArray(R"({"format": "altro", "version": 1})") << "altro";
+        QTest::newRow("unknown window") << QByteArray(R"({"format": "baricor", "version": 1, "windows": [{"window": "Trave99"}]})")
+                                        << "Trave99";
+    }
+
+    void aDamagedFileIsNamedOnStandardErrorAndWritesNothing() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, what);
+        QTemporaryDir dir;
+        const QString work = dir.filePath("rotto.baricor");
+        WriteFile(work, content);
+        const QString pdf = dir.filePath("resoconto.pdf");
+        const Run run = Program({"--report", pdf, work});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.errors.contains("rotto.baricor"), qPrintable(run.errors));
+        QVERIFY2(run.errors.contains(what, Qt::CaseInsensitive), qPrintable(run.errors));
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    void argumentsOfTheWrongFormAreRefused() {
+        const Run run = Program({"--report", "solo-uno.pdf"});
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.errors.contains("--report"));
+    }
+
+    void aReportThatCannotBeWrittenSaysWhere() {
+        QTemporaryDir dir;
+        const QString work = dir.filePath("lavoro.baricor");
+        WriteFile(work, R"({"format": "baricor", "version": 1, "windows": [{"window": "Trave2"}]})");
+        WriteFile(dir.filePath("file"), "not a folder");
+        const Run run = Program({"--report", dir.filePath("file/resoconto.pdf"), work});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.errors.contains("resoconto.pdf"), qPrintable(run.errors));
+    }
+};
+
+QTEST_GUILESS_MAIN(ReportCommandTest)
+#include "ReportCommandTest.moc"
