@@ -34,7 +34,9 @@ std::optional<DerivedValues> DerivedValuesOf(const SectionShape& shape, const Di
     // One way for every shape: the region its outline bounds, halved exactly.
     const geometry::Region region = geometry::RegionFromOutline(*outline);
     r.Wplx = geometry::PlasticAboutX(region).Wpl;
-    r.Wply = geometry::PlasticAboutY(region).Wpl;
+    // Circles about G alone (the circle, the ring) are the same about every
+    // axis through G.
+    r.Wply = outline->polygons.empty() ? r.Wplx : geometry::PlasticAboutY(region).Wpl;
     const TorsionProperties torsion = shape.torsion(d, p);
     r.It = torsion.It;
     r.Iw = torsion.Iw;

@@ -26,8 +26,10 @@ double AreaAbove(const Region& region, double c) { return MomentsBeyond(region, 
 double EqualAreaLine(const Region& region, double total, double low, double high) {
     const double half = total / 2;
     const double resolution = std::max(std::fabs(low), std::fabs(high)) * std::numeric_limits<double>::epsilon();
-    double fLow = AreaAbove(region, low) - half;    // >= 0
-    double fHigh = AreaAbove(region, high) - half;  // <= 0
+    // `low` and `high` are the region's bounds: all of it lies above the one,
+    // none above the other.
+    double fLow = half;
+    double fHigh = -half;
     int side = 0;
     for (int step = 0; step < 400; ++step) {
         if (fLow == 0) return low;
