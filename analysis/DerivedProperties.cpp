@@ -7,11 +7,15 @@
 #include "Finite.h"
 #include "ResultFormat.h"
 #include "SectionInputs.h"
+#include "geometry/Builders.h"
+#include "geometry/PlasticModuli.h"
 
 namespace baricor {
 namespace {
 
-std::optional<DerivedValues> DerivedValuesOf(const SectionShape& shape, const Dimensions& d, const SectionProperties& p) {
+std::optional<DerivedValues> DerivedValuesOf(const SectionShape& shape, const Dimensions& d, const SectionProperties& p,
+                                             const std::optional<SectionOutline>& outline) {
+    if (!outline) return std::nullopt;
     if (!AllFinite({p.A, p.Jx0, p.Jy0, p.Jxy0, p.xG, p.yG})) return std::nullopt;
     if (!(p.A > 0 && p.Jx0 > 0 && p.Jy0 > 0)) return std::nullopt;
     const ExtremeFibres v = shape.extremeFibres(d, p);
@@ -27,7 +31,19 @@ std::optional<DerivedValues> DerivedValuesOf(const SectionShape& shape, const Di
     r.Wx = p.Jx0 / v.vx;
     r.Wy = p.Jy0 / v.vy;
     r.Jp = p.Jx0 + p.Jy0;
-    if (!AllFinite({r.J1, r.J2, r.alpha, r.rhoX, r.rhoY, r.Wx, r.Wy, r.Jp})) return std::nullopt;
+    // One way for every shape: the region its outline bounds, halved exactly.
+    const geometry::Region region = geometry::RegionFromOutline(*outline);
+    r.Wplx = geometry::PlasticAboutX(region).Wpl;
+    // Circles about G alone (the circle, the ring) are the same about every
+    // axis through G.
+    r.Wply = outline->polygons.empty() ? r.Wplx : geometry::PlasticAboutY(region).Wpl;
+    const TorsionProperties torsion = shape.torsion(d, p);
+    r.It = torsion.It;
+    r.Iw = torsion.Iw;
+    r.shearCentre = torsion.shearCentre;
+    if (!AllFinite({r.J1, r.J2, r.alpha, r.rhoX, r.rhoY, r.Wx, r.Wy, r.Jp, r.Wplx, r.Wply, r.It, r.Iw,
+                    r.shearCentre.x, r.shearCentre.y}))
+        return std::nullopt;
     return r;
 }
 
@@ -45,6 +61,10 @@ bool IsFinite(const SectionOutline& outline) {
 
 }  // namespace
 
+bool ShownLikeTheCentroid(DerivedQuantity quantity) {
+    return quantity == DerivedQuantity::Alpha || quantity == DerivedQuantity::xC || quantity == DerivedQuantity::yC;
+}
+
 double DerivedValues::Of(DerivedQuantity quantity) const {
     switch (quantity) {
         case DerivedQuantity::J1: return J1;
@@ -55,6 +75,12 @@ double DerivedValues::Of(DerivedQuantity quantity) const {
         case DerivedQuantity::Wx: return Wx;
         case DerivedQuantity::Wy: return Wy;
         case DerivedQuantity::Jp: return Jp;
+        case DerivedQuantity::Wplx: return Wplx;
+        case DerivedQuantity::Wply: return Wply;
+        case DerivedQuantity::It: return It;
+        case DerivedQuantity::Iw: return Iw;
+        case DerivedQuantity::xC: return shearCentre.x;
+        case DerivedQuantity::yC: return shearCentre.y;
     }
     return 0.0;
 }
@@ -72,7 +98,7 @@ DerivedSection DeriveSection(const SectionShape& shape, const Dimensions& dimens
     const SectionProperties p = shape.formulas(dimensions);
     SectionOutline outline = shape.outline(dimensions, p);
     if (IsFinite(outline)) derived.outline = std::move(outline);
-    derived.values = DerivedValuesOf(shape, dimensions, p);
+    derived.values = DerivedValuesOf(shape, dimensions, p, derived.outline);
     return derived;
 }
 
@@ -88,7 +114,7 @@ std::vector<std::string> DerivedTexts(const DerivedSection& derived, std::string
             texts.emplace_back();
             continue;
         }
-        const std::string_view pattern = field.quantity == DerivedQuantity::Alpha ? CentroidFormat : resultFormat;
+        const std::string_view pattern = ShownLikeTheCentroid(field.quantity) ? CentroidFormat : resultFormat;
         texts.push_back(FormatValue(derived.values->Of(field.quantity), pattern, decimalSeparator));
     }
     return texts;

@@ -1,8 +1,10 @@
 #pragma once
 // What a user works out by hand from a section's centroidal figures: the
 // principal moments J1, J2 and the angle α of the principal axes, the radii of
-// gyration, the section moduli and the polar moment. They depend on the
-// dimensions alone, never on where the user put the reference axes.
+// gyration, the section moduli and the polar moment; and what the design codes
+// ask beyond them: the plastic moduli, the torsion and warping constants and
+// the shear centre. They depend on the dimensions alone, never on where the
+// user put the reference axes.
 
 #include <array>
 #include <optional>
@@ -15,7 +17,7 @@
 
 namespace baricor {
 
-enum class DerivedQuantity { J1, J2, Alpha, RhoX, RhoY, Wx, Wy, Jp };
+enum class DerivedQuantity { J1, J2, Alpha, RhoX, RhoY, Wx, Wy, Jp, Wplx, Wply, It, Iw, xC, yC };
 
 struct DerivedField {
     DerivedQuantity quantity;
@@ -24,14 +26,24 @@ struct DerivedField {
 };
 
 // The derived quantities, in the order they are written.
-inline constexpr std::array<DerivedField, 8> kDerivedFields = {{{DerivedQuantity::J1, "J1", "[mm^4]"},
-                                                                 {DerivedQuantity::J2, "J2", "[mm^4]"},
-                                                                 {DerivedQuantity::Alpha, "α", "[deg]"},
-                                                                 {DerivedQuantity::RhoX, "ρx", "[mm]"},
-                                                                 {DerivedQuantity::RhoY, "ρy", "[mm]"},
-                                                                 {DerivedQuantity::Wx, "Wx", "[mm^3]"},
-                                                                 {DerivedQuantity::Wy, "Wy", "[mm^3]"},
-                                                                 {DerivedQuantity::Jp, "Jp", "[mm^4]"}}};
+inline constexpr std::array<DerivedField, 14> kDerivedFields = {{{DerivedQuantity::J1, "J1", "[mm^4]"},
+                                                                  {DerivedQuantity::J2, "J2", "[mm^4]"},
+                                                                  {DerivedQuantity::Alpha, "α", "[deg]"},
+                                                                  {DerivedQuantity::RhoX, "ρx", "[mm]"},
+                                                                  {DerivedQuantity::RhoY, "ρy", "[mm]"},
+                                                                  {DerivedQuantity::Wx, "Wx", "[mm^3]"},
+                                                                  {DerivedQuantity::Wy, "Wy", "[mm^3]"},
+                                                                  {DerivedQuantity::Jp, "Jp", "[mm^4]"},
+                                                                  {DerivedQuantity::Wplx, "Wpl,x", "[mm^3]"},
+                                                                  {DerivedQuantity::Wply, "Wpl,y", "[mm^3]"},
+                                                                  {DerivedQuantity::It, "It", "[mm^4]"},
+                                                                  {DerivedQuantity::Iw, "Iw", "[mm^6]"},
+                                                                  {DerivedQuantity::xC, "xC", "[mm]"},
+                                                                  {DerivedQuantity::yC, "yC", "[mm]"}}};
+
+// Whether a quantity is a position shown like the centroid ("0.00"), not in
+// the result pattern of the digit menu: α and the shear centre.
+bool ShownLikeTheCentroid(DerivedQuantity quantity);
 
 struct DerivedValues {
     double A = 0.0;      // the area, which the central ellipse needs
@@ -43,6 +55,13 @@ struct DerivedValues {
     double Wx = 0.0;     // section moduli of the extreme fibres
     double Wy = 0.0;
     double Jp = 0.0;     // polar moment about G
+    // Plastic moduli ∫|y - yp| dA about the horizontal and the vertical line
+    // that halve the area, exact from the outline.
+    double Wplx = 0.0;
+    double Wply = 0.0;
+    double It = 0.0;         // torsion constant
+    double Iw = 0.0;         // warping constant
+    PlanePoint shearCentre;  // C about G: x to the left, y downwards
 
     double Of(DerivedQuantity quantity) const;
 };
@@ -71,7 +90,8 @@ DerivedSection DeriveSection(const SectionShape& shape, const Dimensions& dimens
 DerivedSection DeriveSection(const SectionShape& shape, const SectionTexts& texts, std::string_view decimalSeparator);
 
 // One text per kDerivedFields entry: the section quantities in `resultFormat`,
-// α in CentroidFormat; every text empty where the values are not defined.
+// α and the shear centre in CentroidFormat; every text empty where the values
+// are not defined.
 std::vector<std::string> DerivedTexts(const DerivedSection& derived, std::string_view decimalSeparator,
                                       std::string_view resultFormat);
 

@@ -65,6 +65,18 @@ using DrawableTest = bool (*)(const Dimensions&);
 using FibreDistances = ExtremeFibres (*)(const Dimensions&, const SectionProperties&);
 using OutlineGeometry = SectionOutline (*)(const Dimensions&, const SectionProperties&);
 
+// What a shape gives for torsion: the torsion constant It, the warping
+// constant Iw and the shear centre C, about G in the diagrams' frame. Each
+// shape states them exactly where an exact value exists (the circle, the ring,
+// the solid rectangle) and by thin-walled theory on its walls' mid-lines where
+// it does not.
+struct TorsionProperties {
+    double It = 0.0;
+    double Iw = 0.0;
+    PlanePoint shearCentre;
+};
+using TorsionFormulas = TorsionProperties (*)(const Dimensions&, const SectionProperties&);
+
 struct SectionShape {
     std::vector<std::string> dimensionNames;  // "a", "b", "t1", "t2": what the formulas call them
     Dimensions loadDimensions;                // the built-in dimensions a new section starts from
@@ -76,10 +88,12 @@ struct SectionShape {
     bool hasValidityTest = false;
     SectionFormulas formulas = nullptr;
     // The geometry behind the derived properties: which dimensions make a
-    // section, its extreme fibres, and its outline.
+    // section, its extreme fibres, its outline (from which the plastic moduli
+    // are found, the same way for every shape) and its torsion.
     DrawableTest drawable = nullptr;
     FibreDistances extremeFibres = nullptr;
     OutlineGeometry outline = nullptr;
+    TorsionFormulas torsion = nullptr;
 };
 
 // What a recalculation of `shape` gives, in this order: Sx, Sy, Jx, Jy, Jxy,

@@ -4,7 +4,9 @@
 // pattern ('4' is the default four digits), a byte choosing the regional
 // notation ('0' point, '1' comma, '4' Arabic; see FuzzSupport.h), then the
 // input texts (the dimensions in order, then Dx, Dy and θ), separated by '|'.
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -20,9 +22,35 @@ using baricor::fuzz::Require;
 
 namespace {
 
-// Every derived text is well-formed (α in 0.00) or every one is blank, never
-// inf or nan; α lies in (-90, 90] but for the shortened pi's 0.0000187 above
-// it, J1 is the greater moment, and where the axes are the values do not move.
+struct Box {
+    double w = 0.0;
+    double h = 0.0;
+};
+
+// The width and height of the smallest box about the outline.
+Box BoxOf(const SectionOutline& outline) {
+    double left = 0, right = 0, top = 0, bottom = 0;
+    for (const std::vector<PlanePoint>& polygon : outline.polygons)
+        for (const PlanePoint& p : polygon) {
+            left = std::max(left, p.x);
+            right = std::min(right, p.x);
+            bottom = std::max(bottom, p.y);
+            top = std::min(top, p.y);
+        }
+    for (double r : outline.circleRadii) {
+        left = std::max(left, r);
+        right = std::min(right, -r);
+        bottom = std::max(bottom, r);
+        top = std::min(top, -r);
+    }
+    return {left - right, bottom - top};
+}
+
+// Every derived text is well-formed (α and the shear centre in 0.00) or every
+// one is blank, never inf or nan; α lies in (-90, 90] but for the shortened
+// pi's 0.0000187 above it, J1 is the greater moment, each plastic modulus is
+// no smaller than the elastic one of its axis, the torsion constant is no
+// larger than the polar moment, and where the axes are the values do not move.
 void CheckDerived(const SectionShape& shape, const SectionTexts& inputs, std::string_view separator,
                   std::string_view pattern, const std::string& all) {
     const DerivedSection derived = DeriveSection(shape, inputs, separator);
@@ -33,14 +61,31 @@ void CheckDerived(const SectionShape& shape, const SectionTexts& inputs, std::st
             Require(texts[i].empty(), "undefined derived values are blank", all);
             continue;
         }
-        const bool angle = kDerivedFields[i].quantity == DerivedQuantity::Alpha;
-        Require(grammar::MatchesPattern(texts[i], angle ? CentroidFormat : pattern, separator),
-                angle ? "alpha follows 0.00" : "a derived value follows the chosen pattern", texts[i]);
+        const DerivedQuantity q = kDerivedFields[i].quantity;
+        const bool position = q == DerivedQuantity::Alpha || q == DerivedQuantity::xC || q == DerivedQuantity::yC;
+        Require(grammar::MatchesPattern(texts[i], position ? CentroidFormat : pattern, separator),
+                position ? "alpha and the shear centre follow 0.00" : "a derived value follows the chosen pattern",
+                texts[i]);
     }
     if (derived.values) {
         Require(derived.outline.has_value(), "a section with derived values can be drawn", all);
         Require(derived.values->alpha > -90 && derived.values->alpha < 90.00002, "alpha lies in (-90, 90]", all);
-        Require(derived.values->J1 >= derived.values->J2, "J1 is the greater principal moment", all);
+        const DerivedValues& v = *derived.values;
+        Require(v.J1 >= v.J2, "J1 is the greater principal moment", all);
+        // The plastic modulus is the elastic one times the shape factor, at
+        // least 1, and no torsion constant exceeds the polar moment. The
+        // figures compared are found by different means, several of them as
+        // differences of larger terms (a tube's moment is the outer
+        // rectangle's less the hole's): within a few ulps of the largest such
+        // term, which is no larger than the same figure for the box the
+        // outline fits in (w h² for a modulus about x, w h³ for a moment).
+        const Box box = BoxOf(*derived.outline);
+        const double ulps = 64 * std::numeric_limits<double>::epsilon();
+        Require(v.Wplx >= v.Wx - ulps * box.w * box.h * box.h, "Wpl,x is no smaller than Wx", all);
+        Require(v.Wply >= v.Wy - ulps * box.h * box.w * box.w, "Wpl,y is no smaller than Wy", all);
+        Require(v.It >= 0 && v.It <= v.Jp + ulps * box.w * box.h * (box.w * box.w + box.h * box.h),
+                "It lies between 0 and Jp", all);
+        Require(v.Iw >= 0, "Iw is no less than 0", all);
     }
 
     SectionTexts axesAtG = inputs;

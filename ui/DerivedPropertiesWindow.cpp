@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
 
 #include "Appearance.h"
 #include "CaptionFrame.h"
@@ -32,15 +34,36 @@ struct FieldGroup {
 const FieldGroup kGroups[] = {{"PrincipalAxes", "Assi principali", 0, 3},
                               {"RadiiOfGyration", "Raggi d'inerzia", 3, 2},
                               {"SectionModuli", "Moduli di resistenza", 5, 2},
-                              {"PolarMoment", "Momento polare", 7, 1}};
+                              {"PolarMoment", "Momento polare", 7, 1},
+                              {"PlasticModuli", "Moduli plastici", 8, 2},
+                              {"Torsion", "Torsione", 10, 2},
+                              {"ShearCentre", "Centro di taglio", 12, 2}};
 
-// Labels as wide as the section windows' result labels, so that the fields of
-// every group line up.
-QLabel* Label(const QString& control, const char* text, const QFont& font, int widthTwips) {
+// C where it is defined and apart from G: a section symmetric about both axes
+// has it at G, which the drawing already marks.
+std::optional<baricor::PlanePoint> ShearCentreToMark(const baricor::DerivedSection& derived) {
+    if (!derived.values) return std::nullopt;
+    const baricor::PlanePoint c = derived.values->shearCentre;
+    if (c.x == 0 && c.y == 0) return std::nullopt;
+    return c;
+}
+
+// Labels as wide as the section windows' result labels, or as the widest
+// symbol ("Wpl,x") where that is wider, so that the fields of every group line
+// up and the window's least size is the size it opens at.
+int LabelWidth(const QFont& font, int widthTwips) {
+    int width = Px(widthTwips);
+    const QFontMetrics metrics(font);
+    for (const baricor::DerivedField& f : baricor::kDerivedFields)
+        width = std::max(width, metrics.horizontalAdvance(QString::fromUtf8(f.label)));
+    return width;
+}
+
+QLabel* Label(const QString& control, const char* text, const QFont& font, int minimumWidth) {
     auto* label = new QLabel(QString::fromUtf8(text));
     label->setObjectName(control);
     label->setFont(font);
-    label->setMinimumWidth(Px(widthTwips));
+    label->setMinimumWidth(minimumWidth);
     return label;
 }
 
@@ -63,6 +86,12 @@ QString DerivedPropertiesWindow::FieldName(baricor::DerivedQuantity quantity) {
         case baricor::DerivedQuantity::Wx: return "Wx";
         case baricor::DerivedQuantity::Wy: return "Wy";
         case baricor::DerivedQuantity::Jp: return "Jp";
+        case baricor::DerivedQuantity::Wplx: return "Wplx";
+        case baricor::DerivedQuantity::Wply: return "Wply";
+        case baricor::DerivedQuantity::It: return "It";
+        case baricor::DerivedQuantity::Iw: return "Iw";
+        case baricor::DerivedQuantity::xC: return "xC";
+        case baricor::DerivedQuantity::yC: return "yC";
     }
     return {};
 }
@@ -93,6 +122,8 @@ void DerivedPropertiesWindow::BuildControls() {
 
     auto* column = new QVBoxLayout;
     column->setSpacing(4);
+    const QFont symbolFont = SansFont(12, true);
+    const int symbolWidth = LabelWidth(symbolFont, 615);
     for (const FieldGroup& group : kGroups) {
         auto* box = new CaptionFrame(group.caption, nullptr);
         box->setObjectName(group.control);
@@ -112,9 +143,9 @@ void DerivedPropertiesWindow::BuildControls() {
             field->setFont(SansFont(8.25, true));
             field->setFixedSize(SizeFromTwips(1575, 285));
             const int row = int(i - group.first);
-            rows->addWidget(Label(control + "Label", f.label, SansFont(12, true), 615), row, 0);
+            rows->addWidget(Label(control + "Label", f.label, symbolFont, symbolWidth), row, 0);
             rows->addWidget(field, row, 1);
-            rows->addWidget(Label(control + "Unit", f.unit, DefaultFont(), 615), row, 2);
+            rows->addWidget(Label(control + "Unit", f.unit, DefaultFont(), Px(615)), row, 2);
             fields_.push_back(field);
         }
         column->addWidget(box);
@@ -154,7 +185,7 @@ void DerivedPropertiesWindow::Rewrite() {
         fields_[i]->setText(QString::fromStdString(written[i]));
         fields_[i]->setCursorPosition(0);
     }
-    drawing_->Show(derived);
+    drawing_->Show(derived, ShearCentreToMark(derived));
 }
 
 void DerivedPropertiesWindow::CopyResults() const {

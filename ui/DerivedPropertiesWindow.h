@@ -1,9 +1,10 @@
 #pragma once
 // The derived properties of one section window's section: principal axes,
-// radii of gyration, section moduli and polar moment, with a drawing of the
-// section, its principal axes and its central ellipse of inertia. It is written
-// when it opens and again at every recalculation of its section window, from
-// that window's input texts.
+// radii of gyration, section moduli, polar moment, plastic moduli, torsion and
+// warping constants and shear centre, with a drawing of the section, its
+// principal axes, its central ellipse of inertia and its shear centre. It is
+// written when it opens and again at every recalculation of its section
+// window, from that window's input texts.
 
 #include <QPointer>
 #include <QWidget>

@@ -1,5 +1,6 @@
 #include "geometry/Builders.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace baricor::geometry {
@@ -26,6 +27,36 @@ bool Inside(const std::vector<PlanePoint>& polygon, PlanePoint p) {
         if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) * (b.x - a.x) / (b.y - a.y)) inside = !inside;
     }
     return inside;
+}
+
+// Whether `p` lies on one of the polygon's sides (exactly: the outline's
+// corners are computed alike, so a hole's corner on an outer face is on it).
+bool OnBoundary(const std::vector<PlanePoint>& polygon, PlanePoint p) {
+    for (size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+        const PlanePoint& a = polygon[i];
+        const PlanePoint& b = polygon[j];
+        const bool across = (b.x - a.x) * (p.y - a.y) == (b.y - a.y) * (p.x - a.x);
+        const bool between = std::min(a.x, b.x) <= p.x && p.x <= std::max(a.x, b.x) && std::min(a.y, b.y) <= p.y &&
+                             p.y <= std::max(a.y, b.y);
+        if (across && between) return true;
+    }
+    return false;
+}
+
+// Whether `outer` holds `inner` (the two never cross): told by a corner of
+// `inner` off `outer`'s sides. A hole may run along the outer faces (a tube
+// without side walls is two plates with the gap between them a hole as wide
+// as the section) with every corner on them; then by the middle of its
+// corners, inside both.
+bool Holds(const std::vector<PlanePoint>& outer, const std::vector<PlanePoint>& inner) {
+    for (const PlanePoint& p : inner)
+        if (!OnBoundary(outer, p)) return Inside(outer, p);
+    PlanePoint middle;
+    for (const PlanePoint& p : inner) {
+        middle.x += p.x / double(inner.size());
+        middle.y += p.y / double(inner.size());
+    }
+    return Inside(outer, middle);
 }
 
 Contour Oriented(Contour contour, bool solid) { return solid ? contour : Reversed(contour); }
@@ -87,7 +118,7 @@ Region RegionFromOutline(const SectionOutline& outline) {
         if (polygon.size() < 3) continue;
         int holders = 0;
         for (size_t j = 0; j < outline.polygons.size(); ++j) {
-            if (j != i && outline.polygons[j].size() >= 3 && Inside(outline.polygons[j], polygon[0])) ++holders;
+            if (j != i && outline.polygons[j].size() >= 3 && Holds(outline.polygons[j], polygon)) ++holders;
         }
         for (double radius : outline.circleRadii) holders += insideCircle(radius, polygon[0]) ? 1 : 0;
         Contour contour;

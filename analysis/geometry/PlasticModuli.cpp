@@ -1,6 +1,8 @@
 #include "geometry/PlasticModuli.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "geometry/Moments.h"
 
@@ -11,21 +13,29 @@ double AreaAbove(const Region& region, double c) { return MomentsBeyond(region, 
 
 // The area above y = c falls from all of it to none as c rises through the
 // region: the equal-area line is the root of AreaAbove(c) - A/2, kept in a
-// bracket [low, high] that shrinks until its ends are neighbouring doubles.
+// bracket [low, high] that shrinks until its ends are neighbouring doubles, or
+// no farther apart than one unit in the last place of the region's extent: a
+// section symmetric about the line has its root at 0, where halving down to
+// the neighbours of 0 would take a thousand steps to move the line by less
+// than the coordinates can tell apart (and Wpl, stationary at the root, not
+// at all).
 // The steps are regula falsi with the Illinois correction (the end that stays
 // has its value halved), which converges quickly where the area grows
 // smoothly, and plain halving whenever a step would not shrink the bracket
 // enough.
 double EqualAreaLine(const Region& region, double total, double low, double high) {
     const double half = total / 2;
-    double fLow = AreaAbove(region, low) - half;    // >= 0
-    double fHigh = AreaAbove(region, high) - half;  // <= 0
+    const double resolution = std::max(std::fabs(low), std::fabs(high)) * std::numeric_limits<double>::epsilon();
+    // `low` and `high` are the region's bounds: all of it lies above the one,
+    // none above the other.
+    double fLow = half;
+    double fHigh = -half;
     int side = 0;
     for (int step = 0; step < 400; ++step) {
         if (fLow == 0) return low;
         if (fHigh == 0) return high;
         const double mid = low + (high - low) / 2;
-        if (!(mid > low && mid < high)) break;
+        if (!(mid > low && mid < high) || high - low <= resolution) break;
         double c = low + (high - low) * (fLow / (fLow - fHigh));
         // A guess stuck at an end, or (every fourth step) plain halving, keeps
         // the bracket shrinking geometrically whatever the area function does.
@@ -45,7 +55,7 @@ double EqualAreaLine(const Region& region, double total, double low, double high
             return c;
         }
     }
-    // Neighbouring doubles: the one whose halves differ less.
+    // Neighbouring doubles, or as near: the one whose halves differ less.
     return std::fabs(AreaAbove(region, low) - half) <= std::fabs(AreaAbove(region, high) - half) ? low : high;
 }
 

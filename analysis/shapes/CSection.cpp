@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "SectionGeometry.h"
+#include "geometry/RectangleTorsion.h"
 #include "Shapes.h"
 
 namespace baricor {
@@ -56,6 +57,23 @@ SectionOutline COutline(const Dimensions& d, const SectionProperties& p) {
     return {{{{x, -h}, {x - a, -h}, {x - a, -i}, {x - t2, -i}, {x - t2, i}, {x - a, i}, {x - a, h}, {x, h}}}, {}};
 }
 
+// Thin-walled, on the mid-lines: the web over the full height and the two
+// flanges beyond it, the junctions neglected. With am = a - t2 / 2 from the
+// web's mid-line to the flange tips and hm = b - t1 between the flanges'
+// mid-lines, the shear centre lies on the axis of symmetry, outside the web,
+// e = 3 am^2 t1 / (6 am t1 + hm t2) from the web's mid-line.
+TorsionProperties CTorsion(const Dimensions& d, const SectionProperties& p) {
+    const auto [a, b, t1, t2] = FourDimensions(d);
+    const double It = geometry::RectangleTorsionConstant(t2, b) + 2 * geometry::RectangleTorsionConstant(a - t2, t1);
+    const double am = a - t2 / 2;
+    const double hm = b - t1;
+    const double across = 6 * am * t1 + hm * t2;
+    const double Iw = (t1 * am * am * am * hm * hm / 12) * (3 * am * t1 + 2 * hm * t2) / across;
+    const double e = 3 * am * am * t1 / across;
+    // The web's outer face lies at x = xG, x growing away from the flanges.
+    return {It, Iw, {p.xG - t2 / 2 + e, 0.0}};
+}
+
 }  // namespace
 
 const SectionShape& CSection() {
@@ -63,7 +81,8 @@ const SectionShape& CSection() {
     // out-of-range xG passes without a message.
     static const SectionShape shape{{"a", "b", "t1", "t2"}, {100, 150, 20, 25},
                                     /*measures xG*/ true, /*measures yG*/ false, /*validity test*/ true,
-                                    CFormulas, CDrawable, CFibres, COutline};
+                                    CFormulas, CDrawable, CFibres, COutline,
+                                    CTorsion};
     return shape;
 }
 

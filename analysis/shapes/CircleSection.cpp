@@ -36,13 +36,17 @@ SectionOutline CircleOutline(const Dimensions& dims, const SectionProperties&) {
     return {{}, {d / 2}};
 }
 
+// Exact: the polar moment, since a round section does not warp; C is G.
+TorsionProperties CircleTorsion(const Dimensions&, const SectionProperties& p) { return {p.Jx0 + p.Jy0, 0.0, {}}; }
+
 }  // namespace
 
 const SectionShape& CircleSection() {
     // Only even powers of d: no data give a negative moment, so no validity test.
     static const SectionShape shape{{"d"}, {100},
                                     /*measures xG*/ false, /*measures yG*/ false, /*validity test*/ false,
-                                    CircleFormulas, CircleDrawable, CircleFibres, CircleOutline};
+                                    CircleFormulas, CircleDrawable, CircleFibres, CircleOutline,
+                                    CircleTorsion};
     return shape;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "SectionGeometry.h"
+#include "geometry/RectangleTorsion.h"
 #include "Shapes.h"
 
 namespace baricor {
@@ -39,6 +40,16 @@ SectionOutline DoubleTOutline(const Dimensions& d, const SectionProperties&) {
             {}};
 }
 
+// Thin-walled: two flanges and the web between them, the junctions neglected.
+// Iw = If (h / 2)^2 / 2 with If = t1 a^3 / 12 each flange's own moment and h
+// = b - t1 between the flanges' mid-lines. Symmetric both ways: C is G.
+TorsionProperties DoubleTTorsion(const Dimensions& d, const SectionProperties&) {
+    const auto [a, b, t1, t2] = FourDimensions(d);
+    const double It = 2 * geometry::RectangleTorsionConstant(a, t1) + geometry::RectangleTorsionConstant(t2, b - 2 * t1);
+    const double h = b - t1;
+    return {It, t1 * a * a * a * h * h / 24, {}};
+}
+
 }  // namespace
 
 const SectionShape& DoubleTSection() {
@@ -46,7 +57,8 @@ const SectionShape& DoubleTSection() {
     // than half the height or a web wider than the flanges pass without a message.
     static const SectionShape shape{{"a", "b", "t1", "t2"}, {100, 150, 20, 25},
                                     /*measures xG*/ false, /*measures yG*/ false, /*validity test*/ true,
-                                    DoubleTFormulas, DoubleTDrawable, CentredFibres, DoubleTOutline};
+                                    DoubleTFormulas, DoubleTDrawable, CentredFibres, DoubleTOutline,
+                                    DoubleTTorsion};
     return shape;
 }
 

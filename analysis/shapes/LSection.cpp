@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "SectionGeometry.h"
+#include "geometry/RectangleTorsion.h"
 #include "Shapes.h"
 
 namespace baricor {
@@ -59,6 +60,15 @@ SectionOutline LOutline(const Dimensions& d, const SectionProperties& p) {
     return {{{{x, y}, {x - a, y}, {x - a, y - t1}, {x - t2, y - t1}, {x - t2, y - b}, {x, y - b}}}, {}};
 }
 
+// Thin-walled: the two legs' rectangles (the horizontal one over the full
+// width, the vertical one above it), the junction neglected. Walls meeting at
+// one point do not warp, and C is that point, where the legs' mid-lines cross.
+TorsionProperties LTorsion(const Dimensions& d, const SectionProperties& p) {
+    const auto [a, b, t1, t2] = FourDimensions(d);
+    const double It = geometry::RectangleTorsionConstant(a, t1) + geometry::RectangleTorsionConstant(t2, b - t1);
+    return {It, 0.0, {p.xG - t2 / 2, p.yG - t1 / 2}};
+}
+
 }  // namespace
 
 const SectionShape& LSection() {
@@ -66,7 +76,8 @@ const SectionShape& LSection() {
     // the section is wide or high still give results without a message.
     static const SectionShape shape{{"a", "b", "t1", "t2"}, {100, 150, 25, 25},
                                     /*measures xG*/ true, /*measures yG*/ true, /*validity test*/ true,
-                                    LFormulas, LDrawable, LFibres, LOutline};
+                                    LFormulas, LDrawable, LFibres, LOutline,
+                                    LTorsion};
     return shape;
 }
 

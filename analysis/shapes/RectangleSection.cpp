@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "SectionGeometry.h"
+#include "geometry/RectangleTorsion.h"
 #include "Shapes.h"
 
 namespace baricor {
@@ -30,13 +31,22 @@ SectionOutline RectangleOutline(const Dimensions& d, const SectionProperties&) {
     return {{CentredRectangle(a, b)}, {}};
 }
 
+// The exact Saint-Venant constant of the solid rectangle; no warping is taken
+// for a solid section, and C is G, on both axes of symmetry.
+TorsionProperties RectangleTorsion(const Dimensions& d, const SectionProperties&) {
+    const double a = d[0];
+    const double b = d[1];
+    return {geometry::RectangleTorsionConstant(a, b), 0.0, {}};
+}
+
 }  // namespace
 
 const SectionShape& RectangleSection() {
     // Negative dimensions are accepted as they are: no validity test.
     static const SectionShape shape{{"a", "b"}, {100, 150},
                                     /*measures xG*/ false, /*measures yG*/ false, /*validity test*/ false,
-                                    RectangleFormulas, RectangleDrawable, CentredFibres, RectangleOutline};
+                                    RectangleFormulas, RectangleDrawable, CentredFibres, RectangleOutline,
+                                    RectangleTorsion};
     return shape;
 }
 

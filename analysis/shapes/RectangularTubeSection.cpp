@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "SectionGeometry.h"
+#include "geometry/RectangleTorsion.h"
 #include "Shapes.h"
 
 namespace baricor {
@@ -32,6 +33,19 @@ SectionOutline TubeOutline(const Dimensions& d, const SectionProperties&) {
     return {{CentredRectangle(a, b), CentredRectangle(a - t2 * 2, b - t1 * 2)}, {}};
 }
 
+// Bredt's formula for a closed thin wall, on the walls' mid-lines: It = 4 Am^2 /
+// (the sum of each wall's length over its thickness), Am the area the mid-line
+// encloses. Without walls on two sides (t1 or t2 of 0) nothing is closed and
+// nothing resists. A closed section is taken not to warp; C is G.
+TorsionProperties TubeTorsion(const Dimensions& d, const SectionProperties&) {
+    const auto [a, b, t1, t2] = FourDimensions(d);
+    if (!(t1 > 0 && t2 > 0)) return {};
+    const double width = a - t2;   // between the side walls' mid-lines
+    const double height = b - t1;  // between the top and bottom walls' mid-lines
+    const double Am = width * height;
+    return {4 * Am * Am / (2 * width / t1 + 2 * height / t2), 0.0, {}};
+}
+
 }  // namespace
 
 const SectionShape& RectangularTubeSection() {
@@ -39,7 +53,8 @@ const SectionShape& RectangularTubeSection() {
     // half a side still give results without a message.
     static const SectionShape shape{{"a", "b", "t1", "t2"}, {100, 150, 25, 20},
                                     /*measures xG*/ false, /*measures yG*/ false, /*validity test*/ true,
-                                    TubeFormulas, TubeDrawable, CentredFibres, TubeOutline};
+                                    TubeFormulas, TubeDrawable, CentredFibres, TubeOutline,
+                                    TubeTorsion};
     return shape;
 }
 

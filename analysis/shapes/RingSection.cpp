@@ -42,13 +42,17 @@ SectionOutline RingOutline(const Dimensions& d, const SectionProperties&) {
     return {{}, {d1 / 2, d2 / 2}};
 }
 
+// Exact: the polar moment, since a round section does not warp; C is G.
+TorsionProperties RingTorsion(const Dimensions&, const SectionProperties& p) { return {p.Jx0 + p.Jy0, 0.0, {}}; }
+
 }  // namespace
 
 const SectionShape& RingSection() {
     // The validity test catches an inner diameter larger than the outer one.
     static const SectionShape shape{{"d1", "d2"}, {100, 80},
                                     /*measures xG*/ false, /*measures yG*/ false, /*validity test*/ true,
-                                    RingFormulas, RingDrawable, RingFibres, RingOutline};
+                                    RingFormulas, RingDrawable, RingFibres, RingOutline,
+                                    RingTorsion};
     return shape;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "SectionGeometry.h"
+#include "geometry/RectangleTorsion.h"
 #include "Shapes.h"
 
 namespace baricor {
@@ -50,6 +51,15 @@ SectionOutline TOutline(const Dimensions& d, const SectionProperties& p) {
     return {{{{f, y}, {-f, y}, {-f, y - t1}, {-w, y - t1}, {-w, y - b}, {w, y - b}, {w, y - t1}, {f, y - t1}}}, {}};
 }
 
+// Thin-walled: the flange's and the web's rectangles, the junction neglected.
+// Walls meeting at one point do not warp, and C is that point: on the axis of
+// symmetry, at the flange's mid-line.
+TorsionProperties TTorsion(const Dimensions& d, const SectionProperties& p) {
+    const auto [a, b, t1, t2] = FourDimensions(d);
+    const double It = geometry::RectangleTorsionConstant(a, t1) + geometry::RectangleTorsionConstant(t2, b - t1);
+    return {It, 0.0, {0.0, p.yG - t1 / 2}};
+}
+
 }  // namespace
 
 const SectionShape& TSection() {
@@ -57,7 +67,8 @@ const SectionShape& TSection() {
     // than the height or a web wider than the flange passes without a message.
     static const SectionShape shape{{"a", "b", "t1", "t2"}, {100, 150, 25, 25},
                                     /*measures xG*/ false, /*measures yG*/ true, /*validity test*/ true,
-                                    TFormulas, TDrawable, TFibres, TOutline};
+                                    TFormulas, TDrawable, TFibres, TOutline,
+                                    TTorsion};
     return shape;
 }
 

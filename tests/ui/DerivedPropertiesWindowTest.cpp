@@ -4,6 +4,9 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -22,7 +25,10 @@
 
 namespace {
 
-const QStringList kDerivedFields = {"J1", "J2", "Alpha", "RhoX", "RhoY", "Wx", "Wy", "Jp"};
+const QStringList kDerivedFields = {"J1", "J2", "Alpha", "RhoX", "RhoY", "Wx", "Wy", "Jp",
+                                    "Wplx", "Wply", "It", "Iw", "xC", "yC"};
+// The fields below the polar moment: plastic moduli, torsion, shear centre.
+const QStringList kDesignFields = kDerivedFields.mid(8);
 
 DerivedPropertiesWindow* DerivedWindowOf(SectionWindow* section) {
     for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -129,13 +135,15 @@ private slots:
         DerivedPropertiesWindow* derived = DerivedWindowOf(l);
         QVERIFY(derived);
         QCOMPARE(derived->windowTitle(), QString("Proprietà derivate - Trave5 - ad L"));
-        const QStringList labels = {"J1", "J2", "α", "ρx", "ρy", "Wx", "Wy", "Jp"};
+        const QStringList labels = {"J1", "J2", "α", "ρx", "ρy", "Wx", "Wy", "Jp",
+                                    "Wpl,x", "Wpl,y", "It", "Iw", "xC", "yC"};
         for (int i = 0; i < kDerivedFields.size(); ++i)
             QCOMPARE(Field(derived, qPrintable(kDerivedFields[i]))->accessibleName(), labels[i]);
         // Worked out by hand from the two legs; the section window shows J1 and
         // J2 as Jx and Jy at theta = 22.5.
-        QCOMPARE(ResultTexts(derived, kDerivedFields), QStringList({"1.363E+07", "2.581E+06", "22.50", "4.621E+01",
-                                                                    "2.732E+01", "1.253E+05", "5.928E+04", "1.621E+07"}));
+        QCOMPARE(ResultTexts(derived, kDerivedFields),
+                 QStringList({"1.363E+07", "2.581E+06", "22.50", "4.621E+01", "2.732E+01", "1.253E+05", "5.928E+04",
+                              "1.621E+07", "2.227E+05", "1.113E+05", "1.008E+06", "0.000E+00", "16.67", "41.67"}));
 
         derived->setWindowState(Qt::WindowMinimized);
         l->activateWindow();
@@ -200,6 +208,69 @@ private slots:
         QVERIFY(answerer.answered.isEmpty());
     }
 
+    // Below the groups that were there: plastic moduli, torsion, shear
+    // centre; read-only fields named by their labels, in the digit menu's
+    // pattern but for the shear centre, which is in 0.00 like the centroid.
+    void designFiguresBelowTheOthers() {
+        SectionWindow* c = OpenWindows::OpenSectionWindow(8);
+        DerivedPropertiesWindow* derived = OpenDerived(c);
+        const QStringList groups = {"PrincipalAxes", "RadiiOfGyration", "SectionModuli", "PolarMoment",
+                                    "PlasticModuli", "Torsion", "ShearCentre"};
+        int below = -1;
+        for (const QString& name : groups) {
+            auto* group = derived->findChild<QGroupBox*>(name);
+            QVERIFY2(group && group->isVisible(), qPrintable(name));
+            QVERIFY2(group->y() > below, qPrintable(name));
+            below = group->geometry().bottom();
+        }
+        QCOMPARE(derived->findChild<QGroupBox*>("PlasticModuli")->title(), QString("Moduli plastici"));
+        QCOMPARE(derived->findChild<QGroupBox*>("Torsion")->title(), QString("Torsione"));
+        QCOMPARE(derived->findChild<QGroupBox*>("ShearCentre")->title(), QString("Centro di taglio"));
+        const QStringList labels = {"Wpl,x", "Wpl,y", "It", "Iw", "xC", "yC"};
+        const QStringList units = {"[mm^3]", "[mm^3]", "[mm^4]", "[mm^6]", "[mm]", "[mm]"};
+        for (int i = 0; i < kDesignFields.size(); ++i) {
+            QLineEdit* field = Field(derived, qPrintable(kDesignFields[i]));
+            QVERIFY(field->isReadOnly());
+            QCOMPARE(field->accessibleName(), labels[i]);
+            QCOMPARE(derived->findChild<QLabel*>(kDesignFields[i] + "Label")->text(), labels[i]);
+            QCOMPARE(derived->findChild<QLabel*>(kDesignFields[i] + "Unit")->text(), units[i]);
+        }
+        // The C 100 x 150 x 20 x 25: the equal-area line about y 22.5 from the
+        // web's face; Iw and e = 33.41 on the mid-lines (am = 87.5, hm = 130).
+        QCOMPARE(ResultTexts(derived, kDesignFields),
+                 QStringList({"3.356E+05", "1.584E+05", "1.032E+06", "1.612E+10", "55.63", "0.00"}));
+        OpenWindows::MainWindowIfOpen()->findChild<QAction*>("mnuSei")->trigger();
+        TypeInto(Field(c, "Text1"), "100");
+        QCOMPARE(ResultTexts(derived, {"Wplx", "Wply", "Iw", "xC", "yC"}),
+                 QStringList({"3.35625E+05", "1.58438E+05", "1.61248E+10", "55.63", "0.00"}));
+        TypeInto(Field(c, "Text3"), "76");  // flanges thicker than half the height: no section
+        QCOMPARE(ResultTexts(derived, kDesignFields), QStringList(QVector<QString>(kDesignFields.size())));
+    }
+
+    // C is marked where it lies apart from G: the L's 16.67 mm along x (to
+    // the left) and 41.67 mm along y (down) from G; not the rectangle's,
+    // which is G; not where nothing is defined.
+    void theShearCentreIsMarkedApartFromG() {
+        SectionWindow* l = OpenWindows::OpenSectionWindow(5);
+        DerivedPropertiesWindow* derived = OpenDerived(l);
+        auto* drawing = derived->findChild<PrincipalAxesDrawing*>("Drawing");
+        const DrawingLayout layout = drawing->Layout();
+        QVERIFY(layout.shearCentre);
+        QVERIFY(std::abs(layout.shearCentre->x() - (layout.g.x() - 16.667 * layout.scale)) <= 1);
+        QVERIFY(std::abs(layout.shearCentre->y() - (layout.g.y() + 41.667 * layout.scale)) <= 1);
+        QVERIFY(PixelsLike(DrawingImage(derived), PrincipalAxesDrawing::kShearCentreColour) > 10);
+        QVERIFY(drawing->accessibleDescription().contains("centro di taglio C"));
+        ModalAnswerer answerer;
+        TypeInto(Field(l, "Text1"), "0");
+        QVERIFY(!drawing->Layout().shearCentre);
+
+        DerivedPropertiesWindow* rectangle = OpenDerived(OpenWindows::OpenSectionWindow(1));
+        auto* plain = rectangle->findChild<PrincipalAxesDrawing*>("Drawing");
+        QVERIFY(plain->Layout().valuesShown);
+        QVERIFY(!plain->Layout().shearCentre);
+        QCOMPARE(PixelsLike(DrawingImage(rectangle), PrincipalAxesDrawing::kShearCentreColour), 0);
+    }
+
     void closesWithItsSectionWindow_data() {
         QTest::addColumn<QString>("how");
         QTest::newRow("its own Chiudi") << "own";
@@ -238,7 +309,9 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  inputs +
                      "J1\t1.363E+07\t[mm^4]\nJ2\t2.581E+06\t[mm^4]\nα\t22.50\t[deg]\nρx\t4.621E+01\t[mm]\n"
-                     "ρy\t2.732E+01\t[mm]\nWx\t1.253E+05\t[mm^3]\nWy\t5.928E+04\t[mm^3]\nJp\t1.621E+07\t[mm^4]\n");
+                     "ρy\t2.732E+01\t[mm]\nWx\t1.253E+05\t[mm^3]\nWy\t5.928E+04\t[mm^3]\nJp\t1.621E+07\t[mm^4]\n"
+                     "Wpl,x\t2.227E+05\t[mm^3]\nWpl,y\t1.113E+05\t[mm^3]\nIt\t1.008E+06\t[mm^4]\n"
+                     "Iw\t0.000E+00\t[mm^6]\nxC\t16.67\t[mm]\nyC\t41.67\t[mm]\n");
     }
 
     void copiaRisultatiKeepsOneLinePerFieldAndBlanksEmpty() {
@@ -254,7 +327,10 @@ private slots:
         OpenDerived(w)->findChild<QPushButton*>("Copy")->click();
         QVERIFY(QGuiApplication::clipboard()->text().endsWith("α\t0,00\t[deg]\nρx\t4,330E+01\t[mm]\n"
                                                               "ρy\t2,887E+01\t[mm]\nWx\t3,750E+05\t[mm^3]\n"
-                                                              "Wy\t2,500E+05\t[mm^3]\nJp\t4,063E+07\t[mm^4]\n"));
+                                                              "Wy\t2,500E+05\t[mm^3]\nJp\t4,063E+07\t[mm^4]\n"
+                                                              "Wpl,x\t5,625E+05\t[mm^3]\nWpl,y\t3,750E+05\t[mm^3]\n"
+                                                              "It\t2,936E+07\t[mm^4]\nIw\t0,000E+00\t[mm^6]\n"
+                                                              "xC\t0,00\t[mm]\nyC\t0,00\t[mm]\n"));
     }
 
     // Every control character (C0, DEL, C1) and the line and paragraph

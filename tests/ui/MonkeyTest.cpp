@@ -812,9 +812,9 @@ private:
     }
 
     // The derived fields: blank or well-formed in a pattern current since they
-    // were written, α in 0.00; changed only by an action on their section
-    // window; and, after a recalculation or on opening, what that window's
-    // input texts give.
+    // were written, α and the shear centre in 0.00; changed only by an action
+    // on their section window; and, after a recalculation or on opening, what
+    // that window's input texts give.
     QString CheckDerived(int number, WindowModel& model) {
         DerivedPropertiesWindow* derived = DerivedWindow(number);
         std::vector<QString> texts;
@@ -843,7 +843,9 @@ private:
             const QString control = DerivedPropertiesWindow::FieldName(baricor::kDerivedFields[i].quantity);
             if (texts[i].isEmpty() != blank) return "some fields blank, others not";
             if (blank) continue;
-            if (baricor::kDerivedFields[i].quantity == baricor::DerivedQuantity::Alpha) {
+            const baricor::DerivedQuantity q = baricor::kDerivedFields[i].quantity;
+            if (q == baricor::DerivedQuantity::Alpha || q == baricor::DerivedQuantity::xC ||
+                q == baricor::DerivedQuantity::yC) {
                 if (!baricor::grammar::MatchesPattern(text, baricor::CentroidFormat, decimal_.toStdString()))
                     return QString("%1 shows %2, not a 0.00 number").arg(control, texts[i]);
                 continue;

@@ -44,6 +44,25 @@ TEST_P(Outlines, HaveTheShapesFigures) {
 
 INSTANTIATE_TEST_SUITE_P(EveryShape, Outlines, ::testing::Range(1, 9));
 
+// A tube without walls on two opposite sides is two plates: its hole runs
+// along the outer faces, every corner of it on them, and must still count as
+// a hole. Plates 100 x 25 at top and bottom of a 150 high section: A = 5000,
+// Jx0 = 100 · 150³ / 12 - 100 · 100³ / 12; the 20 x 150 walls alone likewise.
+TEST(Outlines, AHoleAlongTheOuterFacesIsAHole) {
+    const SectionShape& tube = RectangularTubeSection();
+    const struct {
+        Dimensions d;
+        double A, Jx0, Jy0;
+    } cases[] = {{{100, 150, 25, 0}, 5000, (100 * 3375000.0 - 100 * 1000000.0) / 12, 2 * 25 * 1000000.0 / 12},
+                 {{100, 150, 0, 20}, 6000, 2 * 20 * 3375000.0 / 12, (150 * 1000000.0 - 150 * 216000.0) / 12}};
+    for (const auto& c : cases) {
+        const CentroidalMoments g = CentroidalMomentsOf(RegionFromOutline(tube.outline(c.d, tube.formulas(c.d))));
+        EXPECT_NEAR(g.A, c.A, 1e-12 * c.A);
+        EXPECT_NEAR(g.Jx0, c.Jx0, 1e-12 * c.Jx0);
+        EXPECT_NEAR(g.Jy0, c.Jy0, 1e-12 * c.Jy0);
+    }
+}
+
 TEST(PrincipalAxes, AsTheDerivedWindow) {
     // The L (the only shape with a product of inertia) at its defaults and with
     // its legs swapped, and a square built as a double T (equal moments).
