@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenu>
 
+#include "CompositeWindow.h"
 #include "DerivedPropertiesWindow.h"
 #include "MainWindow.h"
 #include "OpenWindows.h"
@@ -18,13 +19,16 @@ DerivedPropertiesMenu::DerivedPropertiesMenu(SectionWindow* section)
     : QObject(section),
       section_(section),
       derivedEntry_(new QAction(QString::fromUtf8("Proprietà derivate…"), this)),
-      copyEntry_(new QAction("Copia risultati", this)) {
+      copyEntry_(new QAction("Copia risultati", this)),
+      compositeEntry_(new QAction("Aggiungi alla sezione composta", this)) {
     derivedEntry_->setObjectName(kDerivedEntry);
     derivedEntry_->setShortcut(Qt::Key_F3);
     derivedEntry_->setShortcutContext(Qt::WindowShortcut);
     connect(derivedEntry_, &QAction::triggered, this, &DerivedPropertiesMenu::OpenDerivedWindow);
     copyEntry_->setObjectName(kCopyEntry);
     connect(copyEntry_, &QAction::triggered, this, &DerivedPropertiesMenu::CopyResults);
+    compositeEntry_->setObjectName(kCompositeEntry);
+    connect(compositeEntry_, &QAction::triggered, this, &DerivedPropertiesMenu::AddToComposite);
     // An action reaches its shortcut only through a widget that holds it.
     section->addAction(derivedEntry_);
 
@@ -55,6 +59,7 @@ void DerivedPropertiesMenu::ShowMenu(const QContextMenuEvent* event, QLineEdit* 
     if (resultField) menu->addSeparator();
     menu->addAction(derivedEntry_);
     menu->addAction(copyEntry_);
+    menu->addAction(compositeEntry_);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
 }
@@ -73,4 +78,14 @@ void DerivedPropertiesMenu::CopyResults() const {
     std::vector<TableRow> rows = InputsTable(*section_);
     for (TableRow& row : ResultsTable(*section_)) rows.push_back(std::move(row));
     CopyTable(rows);
+}
+
+void DerivedPropertiesMenu::AddToComposite() const {
+    baricor::CompositePart part;
+    part.shape = section_->Shape().window;
+    for (const baricor::InputField& input : section_->Shape().inputs) {
+        if (auto* field = section_->findChild<const QLineEdit*>(QString::fromStdString(input.row.control)))
+            part.fields[input.row.control] = field->text().toStdString();
+    }
+    OpenWindows::OpenCompositeWindow()->AppendPart(part);
 }

@@ -141,7 +141,10 @@ void MainWindow::BuildMenus() {
     view->addSeparator()->setObjectName("mnulinea2");
     QAction* closeAll = view->addAction("Chiudi Tutto");
     closeAll->setObjectName("mnuChiudi");
-    connect(closeAll, &QAction::triggered, this, [] { OpenWindows::CloseAllSectionWindows(); });
+    connect(closeAll, &QAction::triggered, this, [] {
+        OpenWindows::CloseAllSectionWindows();
+        OpenWindows::CloseCompositeWindow();
+    });
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
@@ -152,6 +155,12 @@ void MainWindow::BuildMenus() {
     QAction* guida = help->addAction("Guida");
     guida->setObjectName("mnuGuida");
     connect(guida, &QAction::triggered, this, [this] { ShowHelpWindow(this); });
+
+    // Built-up sections, after the menus the window has always had.
+    QAction* composite = menuBar()->addAction(QString::fromUtf8("Sezione composta…"));
+    composite->setObjectName("mnuComposta");
+    composite->setShortcut(Qt::Key_F4);
+    connect(composite, &QAction::triggered, this, [] { OpenWindows::OpenCompositeWindow(); });
 }
 
 void MainWindow::ResetDigits() {

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "AboutWindow.h"
+#include "CompositeWindow.h"
 #include "MainWindow.h"
 #include "SectionWindow.h"
 #include "Shapes.h"
@@ -24,6 +25,11 @@ std::array<QPointer<SectionWindow>, 9>& SectionSlots() {
 
 QPointer<AboutWindow>& AboutWindowSlot() {
     static QPointer<AboutWindow> window;
+    return window;
+}
+
+QPointer<CompositeWindow>& CompositeWindowSlot() {
+    static QPointer<CompositeWindow> window;
     return window;
 }
 
@@ -69,6 +75,23 @@ void CloseAllSectionWindows() {
     }
 }
 
+CompositeWindow* OpenCompositeWindow() {
+    QPointer<CompositeWindow>& slot = CompositeWindowSlot();
+    if (!slot) {
+        slot = new CompositeWindow();
+        slot->adjustSize();
+        slot->move(FirstPlaceBeside(0, *slot, MainWindowSlot().data()));
+    }
+    BringToFront(slot);
+    return slot;
+}
+
+CompositeWindow* CompositeWindowIfOpen() { return CompositeWindowSlot(); }
+
+void CloseCompositeWindow() {
+    if (CompositeWindow* window = CompositeWindowSlot()) window->close();
+}
+
 AboutWindow* ShowAboutWindow() {
     QPointer<AboutWindow>& slot = AboutWindowSlot();
     if (!slot) slot = new AboutWindow();
@@ -78,6 +101,7 @@ AboutWindow* ShowAboutWindow() {
 
 void EndProgram() {
     CloseAllSectionWindows();
+    CloseCompositeWindow();
     if (AboutWindow* info = AboutWindowSlot()) info->close();
     if (MainWindow* form = MainWindowSlot()) form->close();
     QCoreApplication::quit();

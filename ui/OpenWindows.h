@@ -5,6 +5,7 @@
 #include <QKeySequence>
 
 class AboutWindow;
+class CompositeWindow;
 class MainWindow;
 class SectionWindow;
 class QWidget;
@@ -26,6 +27,12 @@ SectionWindow* OpenSectionWindow(int number);
 SectionWindow* SectionWindowIfOpen(int number);
 // Closes Trave1 ... Trave8 in that order, skipping those that are not open.
 void CloseAllSectionWindows();
+
+// "Sezione composta": loaded if it is not (with the parts it had), then shown
+// and brought to the front; closed by "Chiudi Tutto" and "Esci".
+CompositeWindow* OpenCompositeWindow();
+CompositeWindow* CompositeWindowIfOpen();
+void CloseCompositeWindow();
 
 // The about window, one at a time.
 AboutWindow* ShowAboutWindow();

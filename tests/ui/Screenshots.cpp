@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QTableWidget>
 #include <QTest>
 #include <QWidget>
 
 #include "AboutWindow.h"
+#include "CompositeWindow.h"
 #include "Appearance.h"
 #include "DerivedPropertiesMenu.h"
 #include "DerivedPropertiesWindow.h"
@@ -41,6 +43,20 @@ int main(int argc, char** argv) {
     OpenWindows::SectionWindowIfOpen(5)->findChild<QAction*>(DerivedPropertiesMenu::kDerivedEntry)->trigger();
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (auto* derived = qobject_cast<DerivedPropertiesWindow*>(top)) Save(derived, folder, derived->objectName());
+    }
+    // A built-up section: a 200 x 20 plate welded on the default double T,
+    // the plate's row selected.
+    {
+        baricor::CompositePart beam = baricor::DefaultPart("Trave7");
+        baricor::CompositePart plate = baricor::DefaultPart("Trave1");
+        plate.fields["Text1"] = "200";
+        plate.fields["Text2"] = "20";
+        plate.fields["Text10"] = "85";  // Dy: the I's G 85 below the plate's
+        CompositeWindow::Parts() = {beam, plate};
+        CompositeWindow* composite = OpenWindows::OpenCompositeWindow();
+        composite->resize(composite->sizeHint().expandedTo(QSize(1000, 560)));
+        composite->findChild<QTableWidget*>("Parts")->setCurrentCell(1, 0);
+        Save(composite, folder, "Composite");
     }
     MessageWindow errore(kNotNumericMessage, nullptr);
     errore.setWindowModality(Qt::NonModal);
