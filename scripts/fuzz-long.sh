@@ -23,7 +23,7 @@ mkdir -p "$fuzz/artifacts"
 #   fuzz: TARGET: FAILED after N executions (log: FILE)
 total=0
 failed=()
-targets=(numeric_text format_value recalculate contour)
+targets=(numeric_text format_value recalculate contour composite)
 for target in "${targets[@]}"; do
     mkdir -p "$fuzz/corpus/$target"
     log="$fuzz/artifacts/$target.log"

@@ -148,7 +148,7 @@ private slots:
 
     void contextMenusOfferTheTwoEntries() {
         SectionWindow* w = OpenWindows::OpenSectionWindow(1);
-        const QStringList entries = {"Proprietà derivate…", "Copia risultati"};
+        const QStringList entries = {"Proprietà derivate…", "Copia risultati", "Aggiungi alla sezione composta"};
         // The diagram, the background and a result field.
         QWidget* targets[] = {w->findChild<QWidget*>("Picture1"), w, Field(w, "Text5")};
         for (QWidget* target : targets) {
@@ -158,9 +158,9 @@ private slots:
             QVERIFY2(menu, qPrintable(target->objectName()));
             QStringList texts;
             for (QAction* action : menu->actions()) texts << action->text();
-            QCOMPARE(texts.mid(texts.size() - 2), entries);
-            QCOMPARE(menu->actions().size() > 2, target == Field(w, "Text5"));  // the field keeps its own entries
-            menu->actions().constLast()->trigger();  // "Copia risultati"
+            QCOMPARE(texts.mid(texts.size() - 3), entries);
+            QCOMPARE(menu->actions().size() > 3, target == Field(w, "Text5"));  // the field keeps its own entries
+            menu->actions().at(menu->actions().size() - 2)->trigger();  // "Copia risultati"
             QVERIFY(QGuiApplication::clipboard()->text().startsWith("a\t100\t[mm]\n"));
             menu->close();
             Settle();

@@ -457,7 +457,8 @@ private:
                       // Without a menu the entry's effect is missing, and the check says so.
                       auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
                       const QList<QAction*> entries = menu ? menu->actions() : QList<QAction*>();
-                      QAction* entry = entries.value(entries.size() - (derived ? 2 : 1));
+                      // "Proprietà derivate…", "Copia risultati", then "Aggiungi alla sezione composta".
+                      QAction* entry = entries.value(entries.size() - (derived ? 3 : 2));
                       if (menu) menu->close();
                       if (derived)
                           DerivedEntry(number, entry);
