@@ -9,7 +9,7 @@ std::optional<AxisResults> AxisTransform(const CentroidalProperties& c, const Ax
     const double Dx = axes.Dx;
     const double Dy = axes.Dy;
 
-    const double t = (axes.theta * kDegreePi) / 180;
+    const double t = DegreesToRadians(axes.theta);
 
     // Static moments: seen from the reference origin the centroid lies at (-Dx, -Dy).
     const double Sxt = (-Dy) * A;

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+#include "Angles.h"
+
 namespace baricor {
 
 struct CentroidalProperties {
@@ -28,9 +30,6 @@ struct AxisResults {
     double Jxy = 0.0;
 };
 
-// pi as the program has always taken it for degrees; a right angle is therefore
-// not exact, and the last shown digit of a rotated moment can move by one.
-inline constexpr double kDegreePi = 3.141592;
 // Below this ratio to Jx or Jy the product of inertia is rotation residue.
 inline constexpr double kProductCleanUp = 0.00001;
 

@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "AxisTransform.h"
+#include "Angles.h"
+#include "PrincipalAxes.h"
 #include "Finite.h"
 #include "ResultFormat.h"
 #include "SectionInputs.h"
@@ -10,38 +11,17 @@
 namespace baricor {
 namespace {
 
-// Below this ratio of the radius of Mohr's circle to its centre the two
-// principal moments are equal but for rounding (a square built as a T, a C or
-// a double T differs by an ulp or two): every axis is principal.
-constexpr double kEqualPrincipalMoments = 1e-12;
-
-// The angle that turns the axes onto the principal ones, taking degrees to
-// radians with the same pi as the rotation of the user's axes, so that theta =
-// alpha gives Jx = J1 and a zero Jxy.
-double PrincipalAngle(const SectionProperties& p, double m, double r) {
-    if (r <= kEqualPrincipalMoments * m) return 0.0;
-    double alpha = std::atan2(-2.0 * p.Jxy0, p.Jx0 - p.Jy0) * 90 / kDegreePi;
-    // With the shortened pi, atan2's -pi comes out at -90.0000187; -2 x 0 is
-    // -0, so every section with Jxy0 = 0 and Jx0 < Jy0 gets there. The same
-    // axes, half a turn on, are at 90.
-    if (alpha <= -90) alpha += 180;
-    return alpha;
-}
-
-std::optional<DerivedValues> DerivedValuesOf(const ShapeUnit& shape, const Dimensions& d, const SectionProperties& p) {
+std::optional<DerivedValues> DerivedValuesOf(const SectionShape& shape, const Dimensions& d, const SectionProperties& p) {
     if (!AllFinite({p.A, p.Jx0, p.Jy0, p.Jxy0, p.xG, p.yG})) return std::nullopt;
     if (!(p.A > 0 && p.Jx0 > 0 && p.Jy0 > 0)) return std::nullopt;
     const ExtremeFibres v = shape.extremeFibres(d, p);
 
     DerivedValues r;
     r.A = p.A;
-    // Mohr's circle: centre m, radius rm.
-    const double m = (p.Jx0 + p.Jy0) / 2;
-    const double h = (p.Jx0 - p.Jy0) / 2;
-    const double rm = std::sqrt(h * h + p.Jxy0 * p.Jxy0);
-    r.J1 = m + rm;
-    r.J2 = m - rm;
-    r.alpha = PrincipalAngle(p, m, rm);
+    const PrincipalMoments principal = PrincipalMomentsOf(p.Jx0, p.Jy0, p.Jxy0);
+    r.J1 = principal.J1;
+    r.J2 = principal.J2;
+    r.alpha = principal.alpha;
     r.rhoX = std::sqrt(p.Jx0 / p.A);
     r.rhoY = std::sqrt(p.Jy0 / p.A);
     r.Wx = p.Jx0 / v.vx;
@@ -83,7 +63,7 @@ CentralEllipse CentralEllipseOf(const DerivedValues& values) {
     return {std::sqrt(values.J2 / values.A), std::sqrt(values.J1 / values.A)};
 }
 
-DerivedSection DeriveSection(const ShapeUnit& shape, const Dimensions& dimensions) {
+DerivedSection DeriveSection(const SectionShape& shape, const Dimensions& dimensions) {
     DerivedSection derived;
     for (double dimension : dimensions) {
         if (!std::isfinite(dimension)) return derived;
@@ -96,9 +76,8 @@ DerivedSection DeriveSection(const ShapeUnit& shape, const Dimensions& dimension
     return derived;
 }
 
-DerivedSection DeriveSection(const ShapeUnit& shape, const std::vector<std::string>& inputTexts,
-                             std::string_view decimalSeparator) {
-    return DeriveSection(shape, ReadSectionInputs(shape, inputTexts, decimalSeparator).dimensions);
+DerivedSection DeriveSection(const SectionShape& shape, const SectionTexts& texts, std::string_view decimalSeparator) {
+    return DeriveSection(shape, ReadSectionInputs(shape, texts, decimalSeparator).dimensions);
 }
 
 std::vector<std::string> DerivedTexts(const DerivedSection& derived, std::string_view decimalSeparator,

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Section.h"
+#include "SectionInputs.h"
 
 namespace baricor {
 
@@ -18,20 +19,19 @@ enum class DerivedQuantity { J1, J2, Alpha, RhoX, RhoY, Wx, Wy, Jp };
 
 struct DerivedField {
     DerivedQuantity quantity;
-    const char* control;  // the field's object name
-    const char* label;
+    const char* label;  // its symbol
     const char* unit;
 };
 
-// The fields of the derived-properties window, in its order.
-inline constexpr std::array<DerivedField, 8> kDerivedFields = {{{DerivedQuantity::J1, "J1", "J1", "[mm^4]"},
-                                                                 {DerivedQuantity::J2, "J2", "J2", "[mm^4]"},
-                                                                 {DerivedQuantity::Alpha, "Alpha", "α", "[deg]"},
-                                                                 {DerivedQuantity::RhoX, "RhoX", "ρx", "[mm]"},
-                                                                 {DerivedQuantity::RhoY, "RhoY", "ρy", "[mm]"},
-                                                                 {DerivedQuantity::Wx, "Wx", "Wx", "[mm^3]"},
-                                                                 {DerivedQuantity::Wy, "Wy", "Wy", "[mm^3]"},
-                                                                 {DerivedQuantity::Jp, "Jp", "Jp", "[mm^4]"}}};
+// The derived quantities, in the order they are written.
+inline constexpr std::array<DerivedField, 8> kDerivedFields = {{{DerivedQuantity::J1, "J1", "[mm^4]"},
+                                                                 {DerivedQuantity::J2, "J2", "[mm^4]"},
+                                                                 {DerivedQuantity::Alpha, "α", "[deg]"},
+                                                                 {DerivedQuantity::RhoX, "ρx", "[mm]"},
+                                                                 {DerivedQuantity::RhoY, "ρy", "[mm]"},
+                                                                 {DerivedQuantity::Wx, "Wx", "[mm^3]"},
+                                                                 {DerivedQuantity::Wy, "Wy", "[mm^3]"},
+                                                                 {DerivedQuantity::Jp, "Jp", "[mm^4]"}}};
 
 struct DerivedValues {
     double A = 0.0;      // the area, which the central ellipse needs
@@ -65,11 +65,10 @@ struct DerivedSection {
     std::optional<DerivedValues> values;
 };
 
-// From the dimensions, in the order of the shape's dimension fields.
-DerivedSection DeriveSection(const ShapeUnit& shape, const Dimensions& dimensions);
-// From a section window's input texts, read exactly as its recalculation reads them.
-DerivedSection DeriveSection(const ShapeUnit& shape, const std::vector<std::string>& inputTexts,
-                             std::string_view decimalSeparator);
+// From the dimensions, in the order of the shape's dimension names.
+DerivedSection DeriveSection(const SectionShape& shape, const Dimensions& dimensions);
+// From a section's input texts, read exactly as its recalculation reads them.
+DerivedSection DeriveSection(const SectionShape& shape, const SectionTexts& texts, std::string_view decimalSeparator);
 
 // One text per kDerivedFields entry: the section quantities in `resultFormat`,
 // α in CentroidFormat; every text empty where the values are not defined.

@@ -10,26 +10,19 @@
 namespace baricor {
 namespace {
 
-bool Shows(const ShapeUnit& shape, Quantity quantity) {
-    for (const ResultField& r : shape.results) {
-        if (r.quantity == quantity) return true;
-    }
-    return false;
+bool CentroidalValuesDefined(const SectionShape& shape, const SectionProperties& p) {
+    return AllFinite({p.A, p.Jx0, p.Jy0, p.Jxy0}) && (!shape.measuresXG || std::isfinite(p.xG)) &&
+           (!shape.measuresYG || std::isfinite(p.yG));
 }
 
-bool CentroidalValuesDefined(const ShapeUnit& shape, const SectionProperties& p) {
-    return AllFinite({p.A, p.Jx0, p.Jy0, p.Jxy0}) && (!Shows(shape, Quantity::xG) || std::isfinite(p.xG)) &&
-           (!Shows(shape, Quantity::yG) || std::isfinite(p.yG));
-}
-
-RecalcOutcome WriteTexts(const ShapeUnit& shape, const SectionProperties& p, const AxisResults& r,
+RecalcOutcome WriteTexts(const SectionShape& shape, const SectionProperties& p, const AxisResults& r,
                          std::string_view decimalSeparator, std::string_view resultFormat) {
     RecalcOutcome outcome;
     outcome.hasResult = true;
-    for (const ResultField& field : shape.results) {
+    for (const Quantity quantity : ResultQuantities(shape)) {
         double value = 0.0;
         std::string_view pattern = resultFormat;
-        switch (field.quantity) {
+        switch (quantity) {
             case Quantity::Sx: value = r.Sx; break;
             case Quantity::Sy: value = r.Sy; break;
             case Quantity::Jx: value = r.Jx; break;
@@ -39,16 +32,23 @@ RecalcOutcome WriteTexts(const ShapeUnit& shape, const SectionProperties& p, con
             case Quantity::xG: value = p.xG; pattern = CentroidFormat; break;
             case Quantity::yG: value = p.yG; pattern = CentroidFormat; break;
         }
-        outcome.texts.push_back(FormatValue(value, pattern, decimalSeparator));
+        outcome.texts.push_back({quantity, FormatValue(value, pattern, decimalSeparator)});
     }
     return outcome;
 }
 
 }  // namespace
 
-RecalcOutcome Recalculate(const ShapeUnit& shape, const std::vector<std::string>& inputTexts,
-                          std::string_view decimalSeparator, std::string_view resultFormat) {
-    const SectionInputs read = ReadSectionInputs(shape, inputTexts, decimalSeparator);
+std::string RecalcOutcome::TextOf(Quantity quantity) const {
+    for (const ResultText& result : texts) {
+        if (result.quantity == quantity) return result.text;
+    }
+    return {};
+}
+
+RecalcOutcome Recalculate(const SectionShape& shape, const SectionTexts& texts, std::string_view decimalSeparator,
+                          std::string_view resultFormat) {
+    const SectionInputs read = ReadSectionInputs(shape, texts, decimalSeparator);
     const AxisPlacement& axes = read.axes;
 
     const SectionProperties p = shape.formulas(read.dimensions);
@@ -62,7 +62,7 @@ RecalcOutcome Recalculate(const ShapeUnit& shape, const std::vector<std::string>
     return outcome;
 }
 
-RecalcOutcome LoadResults(const ShapeUnit& shape, std::string_view decimalSeparator, std::string_view resultFormat) {
+RecalcOutcome LoadResults(const SectionShape& shape, std::string_view decimalSeparator, std::string_view resultFormat) {
     const SectionProperties p = shape.formulas(shape.loadDimensions);
     if (!CentroidalValuesDefined(shape, p)) return {};
     const AxisResults untransformed{0.0, 0.0, p.Jx0, p.Jy0, p.Jxy0};

@@ -7,12 +7,14 @@
 
 namespace baricor {
 
-// The five display patterns of the section results, 2 to 6 significant digits.
+// The five display patterns of the section results, 2 to 6 significant digits:
+// the digit menu offers them in this order.
 inline constexpr std::array<std::string_view, 5> kResultFormats = {
     "0.0E+00", "0.00E+00", "0.000E+00", "0.0000E+00", "0.00000E+00"};
-// The pattern every section window starts with, and the one the main window
-// sets each time it loads.
-inline constexpr std::string_view kDefaultResultFormat = "0.000E+00";
+// The pattern every section window starts with (4 significant digits), and
+// the one the main window sets each time it loads.
+inline constexpr size_t kDefaultResultFormatIndex = 2;
+inline constexpr std::string_view kDefaultResultFormat = kResultFormats[kDefaultResultFormatIndex];
 // The fixed pattern of the centroid coordinates xG and yG; the digit menu never
 // changes it.
 inline constexpr std::string_view CentroidFormat = "0.00";

@@ -1,59 +1,27 @@
 #pragma once
-// What one section shape is made of: its window's field table and layout, its
-// formulas, and the dimensions its window loads with. One generic section window
-// and one generic recalculation serve every shape from this description.
+// What one kind of section is: the names of its dimensions, its formulas, the
+// geometry behind its derived properties, and the dimensions it starts from.
+// One generic recalculation serves every shape from this description; how a
+// window shows a shape is no part of it.
 
 #include <string>
 #include <vector>
 
 namespace baricor {
 
-// Left, Top, Width, Height in twips (15 twips to a pixel at 96 dpi). Controls in
-// a frame are placed relative to the frame.
-struct TwipRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
-// A labelled control: name label, field, unit label. unitControl and unit are
-// empty where the row has no unit (the centroid coordinates).
-struct FieldRow {
-    std::string control;       // "Text1"
-    std::string label;         // "a", "Dx", "θ", "Sx", "xG"
-    std::string labelControl;  // "Label1"
-    std::string unit;          // "[mm]", "[deg]", "[mm^4]", or empty
-    std::string unitControl;   // "Label6", or empty
-    TwipRect labelRect;
-    TwipRect fieldRect;
-    TwipRect unitRect;
-};
-
-enum class InputRole { Dimension, Dx, Dy, Theta };
-
-struct InputField {
-    FieldRow row;
-    std::string defaultText;
-    InputRole role = InputRole::Dimension;
-};
-
+// The figures a recalculation gives: the static moments, the second moments
+// and product of inertia about the user's axes, the area, and the centroid's
+// distances from the outer faces.
 enum class Quantity { Sx, Sy, Jx, Jy, Jxy, A, xG, yG };
 
-struct ResultField {
-    FieldRow row;
-    Quantity quantity = Quantity::A;
-};
-
-struct Frame {
-    std::string control;  // "Frame1"
-    std::string caption;  // "Dati"
-    TwipRect rect;
-};
+// A quantity's symbol ("Sx", "Jxy", "A", "xG") and unit ("[mm^3]"; empty for
+// the centroid coordinates).
+const char* QuantitySymbol(Quantity quantity);
+const char* QuantityUnit(Quantity quantity);
 
 // What a shape's formulas give: the area, the centroidal second moments and
 // product of inertia, and the centroid's distances from the outer faces where
-// the window shows them (left at 0 otherwise).
+// the shape measures them (left at 0 otherwise).
 struct SectionProperties {
     double A = 0.0;
     double Jx0 = 0.0;
@@ -63,7 +31,7 @@ struct SectionProperties {
     double yG = 0.0;
 };
 
-// The shape's dimensions in the order of its dimension fields.
+// The shape's dimensions in the order of its dimension names.
 using Dimensions = std::vector<double>;
 using SectionFormulas = SectionProperties (*)(const Dimensions&);
 
@@ -97,24 +65,15 @@ using DrawableTest = bool (*)(const Dimensions&);
 using FibreDistances = ExtremeFibres (*)(const Dimensions&, const SectionProperties&);
 using OutlineGeometry = SectionOutline (*)(const Dimensions&, const SectionProperties&);
 
-struct ShapeUnit {
-    int number = 0;            // 1..8, the NN of traveNNA.jpg
-    std::string window;        // "Trave1"
-    std::string caption;       // "Trave1 - Rettangolare"
-    int clientWidth = 0;       // twips
-    int clientHeight = 0;
-    TwipRect picture;          // Picture1
-    std::string diagram;       // the built-in picture, e.g. "diagrams/rectangle.jpg"
-    std::string button;        // the main window's button picture, e.g. "buttons/rectangle.bmp"
-    std::string diagramDescription;  // what the diagram and picture A show, for screen readers
-    Frame dataFrame;           // "Dati": the dimension fields
-    Frame transformFrame;      // "Traslazione e Rotazione": Dx, Dy, theta
-    std::vector<InputField> inputs;    // in reading and tab order
-    std::vector<ResultField> results;  // in writing order
-    TwipRect menuButton;       // Command2 "Menu"
-    TwipRect closeButton;      // Command1 "Chiudi"
-    Dimensions loadDimensions; // built-in constants equal to the default texts
-    bool hasValidityTest = false;  // Errore2 when Jx0 < 0 or Jy0 < 0
+struct SectionShape {
+    std::vector<std::string> dimensionNames;  // "a", "b", "t1", "t2": what the formulas call them
+    Dimensions loadDimensions;                // the built-in dimensions a new section starts from
+    bool measuresXG = false;                  // xG is one of its results
+    bool measuresYG = false;                  // yG is one of its results
+    // Errore2 when Jx0 < 0 or Jy0 < 0. It stays with the shape because it is
+    // about the section's own moments: only shapes whose dimensions can make a
+    // moment negative check it.
+    bool hasValidityTest = false;
     SectionFormulas formulas = nullptr;
     // The geometry behind the derived properties: which dimensions make a
     // section, its extreme fibres, and its outline.
@@ -123,9 +82,8 @@ struct ShapeUnit {
     OutlineGeometry outline = nullptr;
 };
 
-// "Immagini/trave01A.jpg": picture A (the section and its dimensions) or B (the
-// translated and rotated axes), relative to the working folder.
-std::string SectionPicturePath(const ShapeUnit& shape);
-std::string TransformPicturePath(const ShapeUnit& shape);
+// What a recalculation of `shape` gives, in this order: Sx, Sy, Jx, Jy, Jxy,
+// A, then xG and yG where the shape measures them.
+std::vector<Quantity> ResultQuantities(const SectionShape& shape);
 
 }  // namespace baricor

@@ -4,18 +4,26 @@
 
 namespace baricor {
 
-SectionInputs ReadSectionInputs(const ShapeUnit& shape, const std::vector<std::string>& inputTexts,
+SectionTexts TextsInOrder(const SectionShape& shape, const std::vector<std::string>& texts) {
+    const size_t count = shape.dimensionNames.size();
+    const auto text = [&texts](size_t i) { return i < texts.size() ? texts[i] : std::string(); };
+    SectionTexts split;
+    for (size_t i = 0; i < count; ++i) split.dimensions.push_back(text(i));
+    split.dx = text(count);
+    split.dy = text(count + 1);
+    split.theta = text(count + 2);
+    return split;
+}
+
+SectionInputs ReadSectionInputs(const SectionShape& shape, const SectionTexts& texts,
                                 std::string_view decimalSeparator) {
     SectionInputs read;
-    for (size_t i = 0; i < shape.inputs.size(); ++i) {
-        const double value = ReadInputNumber(i < inputTexts.size() ? inputTexts[i] : std::string(), decimalSeparator);
-        switch (shape.inputs[i].role) {
-            case InputRole::Dimension: read.dimensions.push_back(value); break;
-            case InputRole::Dx: read.axes.Dx = value; break;
-            case InputRole::Dy: read.axes.Dy = value; break;
-            case InputRole::Theta: read.axes.theta = value; break;
-        }
-    }
+    for (size_t i = 0; i < shape.dimensionNames.size(); ++i)
+        read.dimensions.push_back(
+            ReadInputNumber(i < texts.dimensions.size() ? texts.dimensions[i] : std::string(), decimalSeparator));
+    read.axes.Dx = ReadInputNumber(texts.dx, decimalSeparator);
+    read.axes.Dy = ReadInputNumber(texts.dy, decimalSeparator);
+    read.axes.theta = ReadInputNumber(texts.theta, decimalSeparator);
     return read;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// What a section window's input texts say: the shape's dimensions and where the
-// user put the reference axes. Every figure of the window, and of its derived
+// What a section's input texts say: the shape's dimensions and where the user
+// put the reference axes. Every figure of a section, and of its derived
 // properties, is computed from this one reading.
 
 #include <string>
@@ -12,14 +12,27 @@
 
 namespace baricor {
 
+// The texts a user typed: one per dimension, in the order of the shape's
+// dimension names (a missing one reads as an empty text), and the three that
+// place the axes.
+struct SectionTexts {
+    std::vector<std::string> dimensions;
+    std::string dx;
+    std::string dy;
+    std::string theta;
+};
+
+// The dimension texts, then Dx, Dy and theta, all in one list (a missing text
+// is empty): how the tests and the fuzz targets write a section's texts.
+SectionTexts TextsInOrder(const SectionShape& shape, const std::vector<std::string>& texts);
+
 struct SectionInputs {
-    Dimensions dimensions;  // in the order of the dimension fields
+    Dimensions dimensions;  // in the order of the shape's dimension names
     AxisPlacement axes;
 };
 
-// Reads every input text (in ShapeUnit::inputs order; a missing text reads as
-// an empty one) with ReadInputNumber and the user's decimal separator.
-SectionInputs ReadSectionInputs(const ShapeUnit& shape, const std::vector<std::string>& inputTexts,
+// Reads every text with ReadInputNumber and the user's decimal separator.
+SectionInputs ReadSectionInputs(const SectionShape& shape, const SectionTexts& texts,
                                 std::string_view decimalSeparator);
 
 }  // namespace baricor

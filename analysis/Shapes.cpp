@@ -2,17 +2,17 @@
 
 namespace baricor {
 
-const std::vector<const ShapeUnit*>& AllShapes() {
-    static const std::vector<const ShapeUnit*> shapes = {&RectangleSection(), &CircleSection(), &RectangularTubeSection(), &RingSection(),
-                                                         &LSection(), &TSection(), &DoubleTSection(), &CSection()};
+const std::vector<const SectionShape*>& AllShapes() {
+    static const std::vector<const SectionShape*> shapes = {
+        &RectangleSection(), &CircleSection(), &RectangularTubeSection(), &RingSection(),
+        &LSection(),         &TSection(),      &DoubleTSection(),         &CSection()};
     return shapes;
 }
 
-const ShapeUnit* ShapeByNumber(int number) {
-    for (const ShapeUnit* shape : AllShapes()) {
-        if (shape->number == number) return shape;
-    }
-    return nullptr;
+const SectionShape* ShapeByNumber(int number) {
+    const std::vector<const SectionShape*>& shapes = AllShapes();
+    if (number < 1 || size_t(number) > shapes.size()) return nullptr;
+    return shapes[size_t(number) - 1];
 }
 
 }  // namespace baricor

@@ -1,5 +1,5 @@
 #pragma once
-// The eight section shapes, one unit each, named after their windows.
+// The eight section shapes, one unit each.
 
 #include <vector>
 
@@ -7,18 +7,20 @@
 
 namespace baricor {
 
-const ShapeUnit& RectangleSection();  // rectangle
-const ShapeUnit& CircleSection();  // circle
-const ShapeUnit& RectangularTubeSection();  // rectangular tube
-const ShapeUnit& RingSection();  // ring
-const ShapeUnit& LSection();  // L
-const ShapeUnit& TSection();  // T
-const ShapeUnit& DoubleTSection();  // double T
-const ShapeUnit& CSection();  // C
+const SectionShape& RectangleSection();       // rectangle
+const SectionShape& CircleSection();          // circle
+const SectionShape& RectangularTubeSection(); // rectangular tube
+const SectionShape& RingSection();            // ring
+const SectionShape& LSection();               // L
+const SectionShape& TSection();               // T
+const SectionShape& DoubleTSection();         // double T
+const SectionShape& CSection();               // C
 
-// The eight shapes, in window order.
-const std::vector<const ShapeUnit*>& AllShapes();
-// The shape of window TraveN, or nullptr for a number outside 1 to 8.
-const ShapeUnit* ShapeByNumber(int number);
+// Every shape, in the order the program offers them: the one list that says
+// how many there are.
+const std::vector<const SectionShape*>& AllShapes();
+// The shape at place `number` of AllShapes(), counting from 1, or nullptr
+// outside 1 to AllShapes().size().
+const SectionShape* ShapeByNumber(int number);
 
 }  // namespace baricor

@@ -38,7 +38,7 @@ double Microseconds(Clock::time_point from, Clock::time_point to) {
 std::vector<QLineEdit*> TypedFields(SectionWindow* window) {
     std::vector<QLineEdit*> fields;
     bool dimension = false;
-    for (const baricor::InputField& input : window->Shape().inputs) {
+    for (const baricor::InputField& input : window->Layout().inputs) {
         const bool first = input.role == baricor::InputRole::Dimension && !dimension;
         if (first || input.role == baricor::InputRole::Dx || input.role == baricor::InputRole::Theta)
             fields.push_back(window->findChild<QLineEdit*>(QString::fromStdString(input.row.control)));
@@ -48,7 +48,7 @@ std::vector<QLineEdit*> TypedFields(SectionWindow* window) {
 }
 
 QLineEdit* AreaField(SectionWindow* window) {
-    for (const baricor::ResultField& result : window->Shape().results)
+    for (const baricor::ResultField& result : window->Layout().results)
         if (result.quantity == baricor::Quantity::A)
             return window->findChild<QLineEdit*>(QString::fromStdString(result.row.control));
     return nullptr;
@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
     std::vector<int> shapes;
     for (int i = 2; i < argc; ++i) shapes.push_back(std::atoi(argv[i]));
     if (shapes.empty())
-        for (const baricor::ShapeUnit* shape : baricor::AllShapes()) shapes.push_back(shape->number);
+        for (const baricor::SectionLayout* layout : baricor::AllLayouts()) shapes.push_back(layout->number);
 
     std::printf("%d keystrokes per window on the %s platform\n", keystrokes, qPrintable(QApplication::platformName()));
     Timings all, withDerived;

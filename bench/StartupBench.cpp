@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "Shapes.h"
 #include "Stats.h"
 
 extern char** environ;
@@ -84,8 +85,9 @@ bool RunOnce(const char* program, Run& run) {
     std::fclose(reports);
     int status = 0;
     waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 && run.shownMs >= 0 && run.openMs.size() == 8 &&
-           run.derivedMs.size() == 8 && run.nine.peakMb > 0 && run.seventeen.peakMb > 0;
+    const size_t shapes = baricor::AllShapes().size();
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 && run.shownMs >= 0 && run.openMs.size() == shapes &&
+           run.derivedMs.size() == shapes && run.nine.peakMb > 0 && run.seventeen.peakMb > 0;
 }
 
 // The memory figures of every run, at one moment.

@@ -3,7 +3,7 @@
 // Input: a byte choosing the shape ('1' is Trave1), a byte choosing the result
 // pattern ('4' is the default four digits), a byte choosing the regional
 // notation ('0' point, '1' comma, '4' Arabic; see FuzzSupport.h), then the
-// input texts in field order, separated by '|'.
+// input texts (the dimensions in order, then Dx, Dy and θ), separated by '|'.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,7 +23,7 @@ namespace {
 // Every derived text is well-formed (α in 0.00) or every one is blank, never
 // inf or nan; α lies in (-90, 90] but for the shortened pi's 0.0000187 above
 // it, J1 is the greater moment, and where the axes are the values do not move.
-void CheckDerived(const ShapeUnit& shape, const std::vector<std::string>& inputs, std::string_view separator,
+void CheckDerived(const SectionShape& shape, const SectionTexts& inputs, std::string_view separator,
                   std::string_view pattern, const std::string& all) {
     const DerivedSection derived = DeriveSection(shape, inputs, separator);
     const std::vector<std::string> texts = DerivedTexts(derived, separator, pattern);
@@ -43,10 +43,8 @@ void CheckDerived(const ShapeUnit& shape, const std::vector<std::string>& inputs
         Require(derived.values->J1 >= derived.values->J2, "J1 is the greater principal moment", all);
     }
 
-    std::vector<std::string> axesAtG = inputs;
-    axesAtG.resize(shape.inputs.size());
-    for (size_t i = 0; i < shape.inputs.size(); ++i)
-        if (shape.inputs[i].role != InputRole::Dimension) axesAtG[i] = "0";
+    SectionTexts axesAtG = inputs;
+    axesAtG.dx = axesAtG.dy = axesAtG.theta = "0";
     Require(DerivedTexts(DeriveSection(shape, axesAtG, separator), separator, pattern) == texts,
             "the derived values do not depend on Dx, Dy or theta", all);
 }
@@ -55,18 +53,19 @@ void CheckDerived(const ShapeUnit& shape, const std::vector<std::string>& inputs
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 3) return 0;
-    const std::vector<const ShapeUnit*>& shapes = AllShapes();
-    const ShapeUnit& shape = *shapes[static_cast<uint8_t>(data[0] - '1') % shapes.size()];
+    const std::vector<const SectionShape*>& shapes = AllShapes();
+    const SectionShape& shape = *shapes[static_cast<uint8_t>(data[0] - '1') % shapes.size()];
     const std::string_view pattern = kResultFormats[static_cast<uint8_t>(data[1] - '2') % kResultFormats.size()];
     const std::string_view separator = fuzz::NotationOf(data[2]).decimal;
 
-    std::vector<std::string> inputs(1);
+    std::vector<std::string> texts(1);
     for (size_t i = 3; i < size; ++i) {
         if (data[i] == '|')
-            inputs.emplace_back();
+            texts.emplace_back();
         else
-            inputs.back() += static_cast<char>(data[i]);
+            texts.back() += static_cast<char>(data[i]);
     }
+    const SectionTexts inputs = TextsInOrder(shape, texts);
     const std::string all(reinterpret_cast<const char*>(data), size);
 
     CheckDerived(shape, inputs, separator, pattern, all);
@@ -76,12 +75,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Require(outcome.texts.empty() && !outcome.showsErrore2, "no result writes nothing and says nothing", all);
         return 0;
     }
-    Require(outcome.texts.size() == shape.results.size(), "one text per result field", all);
+    const std::vector<Quantity> quantities = ResultQuantities(shape);
+    Require(outcome.texts.size() == quantities.size(), "one text per result", all);
     for (size_t i = 0; i < outcome.texts.size(); ++i) {
-        const Quantity q = shape.results[i].quantity;
+        const Quantity q = outcome.texts[i].quantity;
+        Require(q == quantities[i], "the results in their order", all);
         const bool centroid = q == Quantity::xG || q == Quantity::yG;
-        Require(grammar::MatchesPattern(outcome.texts[i], centroid ? CentroidFormat : pattern, separator),
-                centroid ? "the centroid follows 0.00" : "the result follows the chosen pattern", outcome.texts[i]);
+        const std::string& text = outcome.texts[i].text;
+        Require(grammar::MatchesPattern(text, centroid ? CentroidFormat : pattern, separator),
+                centroid ? "the centroid follows 0.00" : "the result follows the chosen pattern", text);
     }
     return 0;
 }

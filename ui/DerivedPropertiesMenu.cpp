@@ -35,10 +35,7 @@ DerivedPropertiesMenu::DerivedPropertiesMenu(SectionWindow* section)
     // A right click on the background, a label, a frame or the diagram comes
     // to the window itself, since none of them has a menu of its own.
     section->installEventFilter(this);
-    for (const baricor::ResultField& result : section->Shape().results) {
-        if (auto* field = section->findChild<QLineEdit*>(QString::fromStdString(result.row.control)))
-            field->installEventFilter(this);
-    }
+    for (QLineEdit* field : section->ResultFields()) field->installEventFilter(this);
 }
 
 DerivedPropertiesMenu::~DerivedPropertiesMenu() { delete derivedWindow_.data(); }

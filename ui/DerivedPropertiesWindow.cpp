@@ -52,6 +52,20 @@ QAccessibleInterface* AccessibleDerivedWindow(const QString& className, QObject*
 
 }  // namespace
 
+QString DerivedPropertiesWindow::FieldName(baricor::DerivedQuantity quantity) {
+    switch (quantity) {
+        case baricor::DerivedQuantity::J1: return "J1";
+        case baricor::DerivedQuantity::J2: return "J2";
+        case baricor::DerivedQuantity::Alpha: return "Alpha";
+        case baricor::DerivedQuantity::RhoX: return "RhoX";
+        case baricor::DerivedQuantity::RhoY: return "RhoY";
+        case baricor::DerivedQuantity::Wx: return "Wx";
+        case baricor::DerivedQuantity::Wy: return "Wy";
+        case baricor::DerivedQuantity::Jp: return "Jp";
+    }
+    return {};
+}
+
 DerivedPropertiesWindow::DerivedPropertiesWindow(SectionWindow& section) : section_(&section) {
     static const bool accessibleAsWindow = (QAccessible::installFactory(AccessibleDerivedWindow), true);
     Q_UNUSED(accessibleAsWindow);
@@ -61,8 +75,6 @@ DerivedPropertiesWindow::DerivedPropertiesWindow(SectionWindow& section) : secti
     setAccessibleName(windowTitle());
     setWindowIcon(Appearance::WrenchIcon());
     setFont(DefaultFont());
-    for (const baricor::InputField& input : section.Shape().inputs)
-        sectionInputs_.push_back(section.findChild<const QLineEdit*>(QString::fromStdString(input.row.control)));
     BuildControls();
     connect(&section, &SectionWindow::recalculated, this, &DerivedPropertiesWindow::Rewrite);
     Rewrite();
@@ -90,7 +102,7 @@ void DerivedPropertiesWindow::BuildControls() {
         rows->setVerticalSpacing(4);
         for (size_t i = group.first; i < group.first + group.count; ++i) {
             const baricor::DerivedField& f = baricor::kDerivedFields[i];
-            const QString control = f.control;
+            const QString control = FieldName(f.quantity);
             auto* field = new QLineEdit;
             field->setObjectName(control);
             field->setAccessibleName(QString::fromUtf8(f.label));
@@ -133,10 +145,8 @@ void DerivedPropertiesWindow::BuildControls() {
 
 void DerivedPropertiesWindow::Rewrite() {
     if (!section_) return;
-    std::vector<std::string> texts;
-    for (const QLineEdit* input : sectionInputs_) texts.push_back(input->text().toStdString());
     const std::string& decimal = NumberNotation::Separators().decimal;
-    const baricor::DerivedSection derived = baricor::DeriveSection(section_->Shape(), texts, decimal);
+    const baricor::DerivedSection derived = baricor::DeriveSection(section_->Shape(), section_->InputTexts(), decimal);
     const std::vector<std::string> written = baricor::DerivedTexts(derived, decimal, NumberNotation::ResultFormat());
     for (size_t i = 0; i < fields_.size(); ++i) {
         fields_[i]->setText(QString::fromStdString(written[i]));

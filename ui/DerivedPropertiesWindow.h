@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "DerivedProperties.h"
+
 class PrincipalAxesDrawing;
 class QLineEdit;
 class SectionWindow;
@@ -21,12 +23,14 @@ public:
     // Reads the section window's inputs, computes, writes every field and the drawing.
     void Rewrite();
 
+    // The object name of the field that shows `quantity`.
+    static QString FieldName(baricor::DerivedQuantity quantity);
+
 private:
     void BuildControls();
     void CopyResults() const;
 
     QPointer<SectionWindow> section_;
-    std::vector<const QLineEdit*> sectionInputs_;
     std::vector<QLineEdit*> fields_;  // in kDerivedFields order
     PrincipalAxesDrawing* drawing_ = nullptr;
 };

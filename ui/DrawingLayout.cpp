@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "AxisTransform.h"
+#include "Angles.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ Bounds BoundsOf(const baricor::DerivedSection& derived, const std::optional<bari
     if (derived.values) {
         // The ellipse's extent along x and y.
         const baricor::CentralEllipse e = baricor::CentralEllipseOf(*derived.values);
-        const double t = derived.values->alpha * baricor::kDegreePi / 180;
+        const double t = baricor::DegreesToRadians(derived.values->alpha);
         const double halfWidth = Length(e.alongJ1Axis * std::cos(t), e.alongJ2Axis * std::sin(t));
         const double halfHeight = Length(e.alongJ1Axis * std::sin(t), e.alongJ2Axis * std::cos(t));
         b.Include(halfWidth, halfHeight);
@@ -175,7 +175,7 @@ DrawingLayout LayOutDrawing(const baricor::DerivedSection& derived, const QRectF
     const baricor::DerivedValues& v = *derived.values;
     // The J1 axis points along (cos α, sin α) in the section's frame, the J2
     // axis a right angle further on, along (-sin α, cos α); on screen x is mirrored.
-    const double t = v.alpha * baricor::kDegreePi / 180;
+    const double t = baricor::DegreesToRadians(v.alpha);
     out.axis1 = QPointF(-std::cos(t), std::sin(t));
     out.axis2 = QPointF(std::sin(t), std::cos(t));
     for (auto [d, line] : {std::pair{out.axis1, &out.axis1Line}, std::pair{out.axis2, &out.axis2Line}})
@@ -192,7 +192,7 @@ DrawingLayout LayOutDrawing(const baricor::DerivedSection& derived, const QRectF
     out.arcSpan = std::abs(v.alpha) < 0.005 ? 0 : v.alpha;
     if (out.arcSpan != 0) {
         out.xDirection = QLineF(out.g, out.g - QPointF(out.arcRadius + 6, 0));
-        const double middle = (180 + v.alpha / 2) * M_PI / 180;
+        const double middle = baricor::DegreesToRadians(180 + v.alpha / 2);
         const double r = out.arcRadius + labelSize.height() * 0.8;
         out.alphaLabel = Centred(out.g + QPointF(r * std::cos(middle), -r * std::sin(middle)), labelSize);
     }

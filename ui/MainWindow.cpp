@@ -14,26 +14,29 @@
 #include "NumberNotation.h"
 #include "OpenWindows.h"
 #include "ResultFormat.h"
+#include "SectionLayout.h"
 #include "Shapes.h"
 #include "Twips.h"
 
 namespace {
 
-// The menu's digit entries and the pattern each one sets.
+// The menu's digit entries, one per pattern of kResultFormats, in its order.
 struct DigitEntry {
     const char* control;
     const char* caption;
-    const char* pattern;
 };
-const DigitEntry kDigitEntries[] = {{"mnuDue", "2", "0.0E+00"},
-                                    {"mnuTre", "3", "0.00E+00"},
-                                    {"mnuQuattro", "4", "0.000E+00"},
-                                    {"mnuCinque", "5", "0.0000E+00"},
-                                    {"mnuSei", "6", "0.00000E+00"}};
+const std::array<DigitEntry, baricor::kResultFormats.size()> kDigitEntries = {
+    {{"mnuDue", "2"}, {"mnuTre", "3"}, {"mnuQuattro", "4"}, {"mnuCinque", "5"}, {"mnuSei", "6"}}};
 
-// Left and top of Command1 ... Command8, in twips.
-const int kButtonPlaces[8][2] = {{120, 240},  {1560, 240},  {3000, 240},  {4440, 240},
-                                 {120, 1680}, {1560, 1680}, {3000, 1680}, {4440, 1680}};
+// The shape buttons stand in rows of four, 1440 twips apart each way, the
+// first at (120, 240); each is 1215 twips square.
+constexpr int kButtonsPerRow = 4;
+constexpr int kButtonStep = 1440;
+constexpr int kButtonSize = 1215;
+QRect ButtonPlace(int index) {
+    return FromTwips(120 + (index % kButtonsPerRow) * kButtonStep, 240 + (index / kButtonsPerRow) * kButtonStep,
+                     kButtonSize, kButtonSize);
+}
 
 // The system colour of active window borders on the desktop the layout was drawn on.
 const QColor kActiveBorder(212, 208, 200);
@@ -96,12 +99,14 @@ MainWindow::MainWindow() {
 
 void MainWindow::BuildButtons() {
     QWidget* previous = nullptr;
-    for (int n = 1; n <= 8; ++n) {
+    const std::vector<const baricor::SectionShape*>& shapes = baricor::AllShapes();
+    for (int n = 1; n <= int(shapes.size()); ++n) {
+        const baricor::SectionLayout& layout = baricor::LayoutOf(*shapes[size_t(n) - 1]);
         auto* button = new ShapeButton(centralWidget());
         button->setObjectName(QString("Command%1").arg(n));
-        button->setText(QString("Trave%1").arg(n));
+        button->setText(QString::fromStdString(layout.window));
         button->setAccessibleName(button->text());
-        button->setIcon(CentredPicture(":/" + QString::fromStdString(baricor::ShapeByNumber(n)->button)));
+        button->setIcon(CentredPicture(":/" + QString::fromStdString(layout.button)));
         button->setIconSize(kButtonPictureSize);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setFocusPolicy(Qt::StrongFocus);
@@ -109,7 +114,7 @@ void MainWindow::BuildButtons() {
         white.setColor(QPalette::Button, Qt::white);
         button->setPalette(white);
         button->setAutoFillBackground(true);
-        button->setGeometry(FromTwips(kButtonPlaces[n - 1][0], kButtonPlaces[n - 1][1], 1215, 1215));
+        button->setGeometry(ButtonPlace(n - 1));
         connect(button, &QToolButton::clicked, this, [n] { OpenWindows::OpenSectionWindow(n); });
         if (previous) setTabOrder(previous, button);
         previous = button;
@@ -135,7 +140,8 @@ void MainWindow::BuildMenus() {
         QAction* action = digits->addAction(entry.caption);
         action->setObjectName(entry.control);
         action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, action, &entry] { ChooseDigits(action, entry.pattern); });
+        const std::string pattern(baricor::kResultFormats[i]);
+        connect(action, &QAction::triggered, this, [this, action, pattern] { ChooseDigits(action, pattern); });
         digitEntries_[i] = action;
     }
     view->addSeparator()->setObjectName("mnulinea2");
@@ -166,14 +172,14 @@ void MainWindow::BuildMenus() {
 void MainWindow::ResetDigits() {
     NumberNotation::SetResultFormat(std::string(baricor::kDefaultResultFormat));
     ClearDigitChecks();
-    findChild<QAction*>("mnuQuattro")->setChecked(true);
+    digitEntries_[baricor::kDefaultResultFormatIndex]->setChecked(true);
 }
 
 void MainWindow::ClearDigitChecks() {
     for (QAction* entry : digitEntries_) entry->setChecked(false);
 }
 
-void MainWindow::ChooseDigits(QAction* entry, const char* pattern) {
+void MainWindow::ChooseDigits(QAction* entry, const std::string& pattern) {
     ClearDigitChecks();
     entry->setChecked(true);
     NumberNotation::SetResultFormat(pattern);

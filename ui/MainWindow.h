@@ -1,10 +1,13 @@
 #pragma once
-// The main window: eight picture buttons open the section windows; the menus
+// The main window: a picture button per shape opens its section window; the menus
 // set the number of significant digits, close every section window, end the
 // program and show the about and help windows.
 
 #include <QMainWindow>
 #include <array>
+#include <string>
+
+#include "ResultFormat.h"
 
 class QAction;
 class QToolButton;
@@ -20,7 +23,7 @@ private:
     void ResetDigits();
     void BuildButtons();
     void BuildMenus();
-    void ChooseDigits(QAction* entry, const char* pattern);
+    void ChooseDigits(QAction* entry, const std::string& pattern);
 
-    std::array<QAction*, 5> digitEntries_{};
+    std::array<QAction*, baricor::kResultFormats.size()> digitEntries_{};
 };

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "Section.h"
+#include "TwipRect.h"
 
 struct MessageDefinition {
     const char* window;     // "Errore"

@@ -1,11 +1,12 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <array>
+#include <vector>
 
 #include "AboutWindow.h"
 #include "CompositeWindow.h"
 #include "MainWindow.h"
+#include "SectionLayout.h"
 #include "SectionWindow.h"
 #include "Shapes.h"
 #include "WindowPlacement.h"
@@ -18,10 +19,13 @@ QPointer<MainWindow>& MainWindowSlot() {
     return window;
 }
 
-std::array<QPointer<SectionWindow>, 9>& SectionSlots() {
-    static std::array<QPointer<SectionWindow>, 9> windows;
+// One slot per shape: TraveN in slot N - 1.
+std::vector<QPointer<SectionWindow>>& SectionSlots() {
+    static std::vector<QPointer<SectionWindow>> windows(baricor::AllShapes().size());
     return windows;
 }
+
+bool IsSectionNumber(int number) { return number >= 1 && size_t(number) <= SectionSlots().size(); }
 
 QPointer<AboutWindow>& AboutWindowSlot() {
     static QPointer<AboutWindow> window;
@@ -53,11 +57,11 @@ MainWindow* ShowMainWindow() {
 MainWindow* MainWindowIfOpen() { return MainWindowSlot(); }
 
 SectionWindow* OpenSectionWindow(int number) {
-    const baricor::ShapeUnit* shape = baricor::ShapeByNumber(number);
-    if (!shape) return nullptr;
-    QPointer<SectionWindow>& slot = SectionSlots().at(number);
+    const baricor::SectionLayout* layout = baricor::LayoutByNumber(number);
+    if (!layout || !IsSectionNumber(number)) return nullptr;
+    QPointer<SectionWindow>& slot = SectionSlots().at(size_t(number) - 1);
     if (!slot) {
-        slot = new SectionWindow(*shape);
+        slot = new SectionWindow(*layout);
         slot->move(FirstPlaceBeside(number - 1, *slot, MainWindowSlot().data()));
     }
     BringToFront(slot);
@@ -65,13 +69,13 @@ SectionWindow* OpenSectionWindow(int number) {
 }
 
 SectionWindow* SectionWindowIfOpen(int number) {
-    if (number < 1 || number > 8) return nullptr;
-    return SectionSlots().at(number);
+    if (!IsSectionNumber(number)) return nullptr;
+    return SectionSlots().at(size_t(number) - 1);
 }
 
 void CloseAllSectionWindows() {
-    for (int number = 1; number <= 8; ++number) {
-        if (SectionWindow* window = SectionSlots().at(number)) window->close();
+    for (const QPointer<SectionWindow>& slot : SectionSlots()) {
+        if (SectionWindow* window = slot) window->close();
     }
 }
 

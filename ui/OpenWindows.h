@@ -25,7 +25,8 @@ MainWindow* MainWindowIfOpen();
 // TraveN: loaded if it is not, then shown and brought to the front.
 SectionWindow* OpenSectionWindow(int number);
 SectionWindow* SectionWindowIfOpen(int number);
-// Closes Trave1 ... Trave8 in that order, skipping those that are not open.
+// Closes every section window in the order of their numbers, skipping those
+// that are not open.
 void CloseAllSectionWindows();
 
 // "Sezione composta": loaded if it is not (with the parts it had), then shown

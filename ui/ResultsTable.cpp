@@ -2,21 +2,25 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLineEdit>
 
 #include "SectionWindow.h"
 
 namespace {
 
-TableRow RowOf(const SectionWindow& window, const baricor::FieldRow& row) {
-    const auto* field = window.findChild<const QLineEdit*>(QString::fromStdString(row.control));
-    return {QString::fromStdString(row.label), field ? field->text() : QString(), QString::fromStdString(row.unit)};
+TableRow RowOf(const baricor::FieldRow& row, const QString& text) {
+    return {QString::fromStdString(row.label), text, QString::fromStdString(row.unit)};
+}
+
+// Any control character (C0, DEL, C1) or line or paragraph separator: one a
+// spreadsheet could take for the end of a cell or of a row.
+bool BreaksCells(QChar c) {
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == QChar::LineSeparator || u == QChar::ParagraphSeparator;
 }
 
 QString OneLine(QString text) {
-    for (const QChar breaking : {QChar('\t'), QChar('\n'), QChar('\r'), QChar('\v'), QChar('\f'), QChar(0x85),
-                                 QChar(QChar::LineSeparator), QChar(QChar::ParagraphSeparator)})
-        text.replace(breaking, QChar(' '));
+    for (QChar& c : text)
+        if (BreaksCells(c)) c = QChar(' ');
     return text;
 }
 
@@ -24,13 +28,15 @@ QString OneLine(QString text) {
 
 std::vector<TableRow> InputsTable(const SectionWindow& window) {
     std::vector<TableRow> rows;
-    for (const baricor::InputField& input : window.Shape().inputs) rows.push_back(RowOf(window, input.row));
+    const std::vector<baricor::InputField>& inputs = window.Layout().inputs;
+    for (size_t i = 0; i < inputs.size(); ++i) rows.push_back(RowOf(inputs[i].row, window.InputText(i)));
     return rows;
 }
 
 std::vector<TableRow> ResultsTable(const SectionWindow& window) {
     std::vector<TableRow> rows;
-    for (const baricor::ResultField& result : window.Shape().results) rows.push_back(RowOf(window, result.row));
+    const std::vector<baricor::ResultField>& results = window.Layout().results;
+    for (size_t i = 0; i < results.size(); ++i) rows.push_back(RowOf(results[i].row, window.ResultText(i)));
     return rows;
 }
 

@@ -19,8 +19,8 @@ std::vector<TableRow> InputsTable(const SectionWindow& window);
 // A section window's results, then its centroid coordinates.
 std::vector<TableRow> ResultsTable(const SectionWindow& window);
 
-// The table's text. A tab or a line break typed into a field would split its
-// row; it is written as a blank instead.
+// The table's text. A tab, a line break or any other control character typed
+// into a field could split its row; each is written as a blank instead.
 QString TableText(const std::vector<TableRow>& rows);
 // Puts the table's text on the clipboard.
 void CopyTable(const std::vector<TableRow>& rows);

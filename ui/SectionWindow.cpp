@@ -37,16 +37,16 @@ QAccessibleInterface* AccessibleSectionWindow(const QString& className, QObject*
 
 }  // namespace
 
-SectionWindow::SectionWindow(const baricor::ShapeUnit& shape, QWidget* parent) : QWidget(parent), shape_(shape) {
+SectionWindow::SectionWindow(const baricor::SectionLayout& layout, QWidget* parent) : QWidget(parent), layout_(layout) {
     static const bool accessibleAsWindow = (QAccessible::installFactory(AccessibleSectionWindow), true);
     Q_UNUSED(accessibleAsWindow);
     setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QString::fromStdString(shape.window));
-    setWindowTitle(QString::fromStdString(shape.caption));
+    setObjectName(QString::fromStdString(layout.window));
+    setWindowTitle(QString::fromStdString(layout.caption));
     setAccessibleName(windowTitle());
     setWindowIcon(Appearance::WrenchIcon());
     setFont(DefaultFont());
-    setFixedSize(SizeFromTwips(shape.clientWidth, shape.clientHeight));
+    setFixedSize(SizeFromTwips(layout.clientWidth, layout.clientHeight));
     BuildControls();
     LoadDefaultResults();
     DerivedPropertiesMenu::AttachTo(this);
@@ -66,19 +66,19 @@ QLabel* SectionWindow::AddLabel(QWidget* parent, const std::string& control, con
 void SectionWindow::BuildControls() {
     picture_ = new PictureBox(this);
     picture_->setObjectName("Picture1");
-    picture_->move(FromTwips(shape_.picture).topLeft());
-    ShowPicture(":/" + QString::fromStdString(shape_.diagram), kSectionDiagramName, shape_.diagramDescription);
+    picture_->move(FromTwips(layout_.picture).topLeft());
+    ShowPicture(":/" + QString::fromStdString(layout_.diagram), kSectionDiagramName, layout_.diagramDescription);
 
-    auto* dataFrame = new CaptionFrame(QString::fromStdString(shape_.dataFrame.caption), this);
-    dataFrame->setObjectName(QString::fromStdString(shape_.dataFrame.control));
+    auto* dataFrame = new CaptionFrame(QString::fromStdString(layout_.dataFrame.caption), this);
+    dataFrame->setObjectName(QString::fromStdString(layout_.dataFrame.control));
     dataFrame->setFont(SansFont(8.25, true));
-    dataFrame->setGeometry(FromTwips(shape_.dataFrame.rect));
-    auto* transformFrame = new CaptionFrame(QString::fromStdString(shape_.transformFrame.caption), this);
-    transformFrame->setObjectName(QString::fromStdString(shape_.transformFrame.control));
+    dataFrame->setGeometry(FromTwips(layout_.dataFrame.rect));
+    auto* transformFrame = new CaptionFrame(QString::fromStdString(layout_.transformFrame.caption), this);
+    transformFrame->setObjectName(QString::fromStdString(layout_.transformFrame.control));
     transformFrame->setFont(DefaultFont());
-    transformFrame->setGeometry(FromTwips(shape_.transformFrame.rect));
+    transformFrame->setGeometry(FromTwips(layout_.transformFrame.rect));
 
-    for (const baricor::InputField& input : shape_.inputs) {
+    for (const baricor::InputField& input : layout_.inputs) {
         QWidget* frame = input.role == InputRole::Dimension ? dataFrame : transformFrame;
         const baricor::FieldRow& row = input.row;
         AddLabel(frame, row.labelControl, row.label, row.labelRect, SansFont(12, true));
@@ -98,7 +98,7 @@ void SectionWindow::BuildControls() {
         inputs_.push_back(field);
     }
 
-    for (const baricor::ResultField& result : shape_.results) {
+    for (const baricor::ResultField& result : layout_.results) {
         const baricor::FieldRow& row = result.row;
         const bool centroid = result.quantity == Quantity::xG || result.quantity == Quantity::yG;
         AddLabel(this, row.labelControl, row.label, row.labelRect, centroid ? SansFont(8.25, true) : SansFont(12, true));
@@ -114,11 +114,11 @@ void SectionWindow::BuildControls() {
 
     auto* menuButton = new QPushButton("Menu", this);
     menuButton->setObjectName("Command2");
-    menuButton->setGeometry(FromTwips(shape_.menuButton));
+    menuButton->setGeometry(FromTwips(layout_.menuButton));
     connect(menuButton, &QPushButton::clicked, this, [] { OpenWindows::ShowMainWindow(); });
     auto* closeButton = new QPushButton("Chiudi", this);
     closeButton->setObjectName("Command1");
-    closeButton->setGeometry(FromTwips(shape_.closeButton));
+    closeButton->setGeometry(FromTwips(layout_.closeButton));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     // Enter and the keypad's Enter press the focused button, as Space does.
     menuButton->setAutoDefault(true);
@@ -140,7 +140,7 @@ void SectionWindow::BuildControls() {
 }
 
 void SectionWindow::LoadDefaultResults() {
-    WriteResults(baricor::LoadResults(shape_, NumberNotation::Separators().decimal, NumberNotation::ResultFormat()));
+    WriteResults(baricor::LoadResults(Shape(), NumberNotation::Separators().decimal, NumberNotation::ResultFormat()));
 }
 
 void SectionWindow::InputChanged(FieldEdit* field) {
@@ -151,11 +151,21 @@ void SectionWindow::InputChanged(FieldEdit* field) {
     Recalculate();
 }
 
-void SectionWindow::Recalculate() {
+baricor::SectionTexts SectionWindow::InputTexts() const {
     std::vector<std::string> texts;
     for (const FieldEdit* field : inputs_) texts.push_back(field->text().toStdString());
-    const baricor::RecalcOutcome outcome =
-        baricor::Recalculate(shape_, texts, NumberNotation::Separators().decimal, NumberNotation::ResultFormat());
+    return baricor::SectionTextsOf(layout_, texts);
+}
+
+QString SectionWindow::InputText(size_t index) const { return inputs_.at(index)->text(); }
+
+QString SectionWindow::ResultText(size_t index) const { return results_.at(index)->text(); }
+
+std::vector<QLineEdit*> SectionWindow::ResultFields() const { return {results_.begin(), results_.end()}; }
+
+void SectionWindow::Recalculate() {
+    const baricor::RecalcOutcome outcome = baricor::Recalculate(
+        Shape(), InputTexts(), NumberNotation::Separators().decimal, NumberNotation::ResultFormat());
     WriteResults(outcome);
     emit recalculated();
     if (outcome.showsErrore2) ShowCheckDataMessage(this);
@@ -165,18 +175,19 @@ void SectionWindow::WriteResults(const baricor::RecalcOutcome& outcome) {
     // No defined result: every result field blanks, so no stale figure can be
     // read as belonging to the new inputs.
     for (size_t i = 0; i < results_.size(); ++i) {
-        results_[i]->setText(outcome.hasResult ? QString::fromStdString(outcome.texts.at(i)) : QString());
+        const baricor::Quantity quantity = layout_.results[i].quantity;
+        results_[i]->setText(outcome.hasResult ? QString::fromStdString(outcome.TextOf(quantity)) : QString());
         results_[i]->setCursorPosition(0);
     }
 }
 
 void SectionWindow::ShowSectionPicture() {
-    ShowPicture(QString::fromStdString(baricor::SectionPicturePath(shape_)), kSectionDiagramName,
-                shape_.diagramDescription);
+    ShowPicture(QString::fromStdString(baricor::SectionPicturePath(layout_)), kSectionDiagramName,
+                layout_.diagramDescription);
 }
 
 void SectionWindow::ShowTransformPicture() {
-    ShowPicture(QString::fromStdString(baricor::TransformPicturePath(shape_)), kAxesDiagramName,
+    ShowPicture(QString::fromStdString(baricor::TransformPicturePath(layout_)), kAxesDiagramName,
                 kAxesDiagramDescription);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The section window of one shape (Trave1 ... Trave8), built from the shape's
+// The section window of one shape (TraveN), built from the shape's window
 // table. Its texts are its only state: every accepted edit reads all input
 // fields again and rewrites every result field.
 
@@ -7,18 +7,28 @@
 #include <vector>
 
 #include "Recalculate.h"
-#include "Section.h"
+#include "SectionLayout.h"
 
 class FieldEdit;
 class PictureBox;
 class QLabel;
+class QLineEdit;
 
 class SectionWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit SectionWindow(const baricor::ShapeUnit& shape, QWidget* parent = nullptr);
+    explicit SectionWindow(const baricor::SectionLayout& layout, QWidget* parent = nullptr);
 
-    const baricor::ShapeUnit& Shape() const { return shape_; }
+    const baricor::SectionLayout& Layout() const { return layout_; }
+    const baricor::SectionShape& Shape() const { return *layout_.shape; }
+
+    // What its fields hold: the input texts as the analysis reads them, and
+    // each field's text in the order of Layout().inputs / Layout().results.
+    baricor::SectionTexts InputTexts() const;
+    QString InputText(size_t index) const;
+    QString ResultText(size_t index) const;
+    // The result fields, in the order of Layout().results.
+    std::vector<QLineEdit*> ResultFields() const;
 
     // Reads every input field, computes, writes every result field, then runs
     // the shape's validity test (Errore2).
@@ -40,7 +50,7 @@ private:
     void InputChanged(FieldEdit* field);
     void WriteResults(const baricor::RecalcOutcome& outcome);
 
-    const baricor::ShapeUnit& shape_;
+    const baricor::SectionLayout& layout_;
     PictureBox* picture_ = nullptr;
     std::vector<FieldEdit*> inputs_;
     std::vector<FieldEdit*> results_;

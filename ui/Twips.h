@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QSize>
 
-#include "Section.h"
+#include "TwipRect.h"
 
 inline int Px(int twips) { return (twips + 7) / 15; }
 

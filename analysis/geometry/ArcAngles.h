@@ -5,11 +5,12 @@
 
 #include <cmath>
 
+#include "Angles.h"
 #include "geometry/Region.h"
 
 namespace baricor::geometry::detail {
 
-inline constexpr double kPi = 3.141592653589793;  // the double nearest pi
+using baricor::kPi;  // the double nearest pi
 
 // Cosine and sine of the angle of `p` seen from the arc's centre, from the
 // point itself, so that ends placed exactly give exact values.

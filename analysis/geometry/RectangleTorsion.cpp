@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Angles.h"
+
 namespace baricor::geometry {
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 // Σ_{n odd} 1/n⁵ = (31/32) ζ(5).
 constexpr double kOddZeta5 = 31.0 / 32.0 * 1.0369277551433699263;
 

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "SectionGeometry.h"
-#include "SectionTable.h"
 #include "Shapes.h"
 
 namespace baricor {
@@ -57,48 +56,14 @@ SectionOutline COutline(const Dimensions& d, const SectionProperties& p) {
     return {{{{x, -h}, {x - a, -h}, {x - a, -i}, {x - t2, -i}, {x - t2, i}, {x - a, i}, {x - a, h}, {x, h}}}, {}};
 }
 
-ShapeUnit MakeCSection() {
-    ShapeUnit s = SectionWindowFrame(8, "a C", "c-section", "bmp");
-    s.diagramDescription =
-        "Sezione a C: larghezza a, altezza b, spessore delle ali t1, spessore dell'anima t2, baricentro G alla "
-        "distanza xG dal lato esterno dell'anima, assi x e y";
-    s.picture = {120, 120, 2025, 2895};
-    s.dataFrame = DataFrame({120, 3120, 1935, 1695});
-    s.transformFrame = TransformFrame({3360, 2640, 2175, 1575});
-
-    s.inputs = InputRows({120, 255, 480, 735, 1320, 375},
-                         {{240, "a", "Label1", "Text1", "Label15", "100"},
-                          {600, "b", "Label2", "Text2", "Label6", "150"},
-                          {960, "t1", "Label3", "Text3", "Label7", "20"},
-                          {1320, "t2", "Label4", "Text4", "Label10", "25"}},
-                         kTransformNamesAfterFourDimensions);
-
-    const ResultColumns col{2880, 3480, 5160};
-    s.results = SectionResultRows(col, 120,
-                                  {{{"Label18", "Text5", "Label16"},
-                                    {"Label17", "Text6", "Label14"},
-                                    {"Label20", "Text7", "Label5"},
-                                    {"Label19", "Text8", "Label9"},
-                                    {"Label11", "Text9", "Label8"},
-                                    {"Label12", "Text10", "Label13"}}});
-    s.results.push_back(CentroidRow(Quantity::xG, "Label28", {2160, 3360, 375, 255}, "Text14", {2520, 3360, 615, 285}));
-
-    PlaceButtons(s, 3120, 4560);
-    s.loadDimensions = {100, 150, 20, 25};
-    // Only the signs of the centroidal moments are checked: a negative or
-    // out-of-range xG passes without a message.
-    s.hasValidityTest = true;
-    s.formulas = CFormulas;
-    s.drawable = CDrawable;
-    s.extremeFibres = CFibres;
-    s.outline = COutline;
-    return s;
-}
-
 }  // namespace
 
-const ShapeUnit& CSection() {
-    static const ShapeUnit shape = MakeCSection();
+const SectionShape& CSection() {
+    // Only the signs of the centroidal moments are checked: a negative or
+    // out-of-range xG passes without a message.
+    static const SectionShape shape{{"a", "b", "t1", "t2"}, {100, 150, 20, 25},
+                                    /*measures xG*/ true, /*measures yG*/ false, /*validity test*/ true,
+                                    CFormulas, CDrawable, CFibres, COutline};
     return shape;
 }
 

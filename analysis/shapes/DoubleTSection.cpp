@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "SectionGeometry.h"
-#include "SectionTable.h"
 #include "Shapes.h"
 
 namespace baricor {
@@ -40,47 +39,14 @@ SectionOutline DoubleTOutline(const Dimensions& d, const SectionProperties&) {
             {}};
 }
 
-ShapeUnit MakeDoubleTSection() {
-    ShapeUnit s = SectionWindowFrame(7, "doppio T", "double-t-section");
-    s.diagramDescription =
-        "Sezione a doppio T: larghezza delle ali a, altezza b, spessore delle ali t1, spessore dell'anima t2, "
-        "baricentro G al centro, assi x e y";
-    s.picture = {120, 120, 2265, 2970};
-    s.dataFrame = DataFrame({120, 3120, 1935, 1695});
-    s.transformFrame = TransformFrame({3000, 2640, 2415, 1575});
-
-    s.inputs = InputRows({120, 255, 480, 735, 1320, 375},
-                         {{240, "a", "Label1", "Text1", "Label15", "100"},
-                          {600, "b", "Label2", "Text2", "Label6", "150"},
-                          {960, "t1", "Label3", "Text3", "Label7", "20"},
-                          {1320, "t2", "Label4", "Text4", "Label10", "25"}},
-                         kTransformNamesAfterFourDimensions);
-
-    const ResultColumns col{2520, 3120, 4800};
-    s.results = SectionResultRows(col, 120,
-                                  {{{"Label18", "Text5", "Label16"},
-                                    {"Label17", "Text6", "Label14"},
-                                    {"Label20", "Text7", "Label5"},
-                                    {"Label19", "Text8", "Label9"},
-                                    {"Label11", "Text9", "Label8"},
-                                    {"Label12", "Text10", "Label13"}}});
-
-    PlaceButtons(s, 2880, 4320);
-    s.loadDimensions = {100, 150, 20, 25};
-    // Only the signs of the centroidal moments are checked: flanges thicker
-    // than half the height or a web wider than the flanges pass without a message.
-    s.hasValidityTest = true;
-    s.formulas = DoubleTFormulas;
-    s.drawable = DoubleTDrawable;
-    s.extremeFibres = CentredFibres;
-    s.outline = DoubleTOutline;
-    return s;
-}
-
 }  // namespace
 
-const ShapeUnit& DoubleTSection() {
-    static const ShapeUnit shape = MakeDoubleTSection();
+const SectionShape& DoubleTSection() {
+    // Only the signs of the centroidal moments are checked: flanges thicker
+    // than half the height or a web wider than the flanges pass without a message.
+    static const SectionShape shape{{"a", "b", "t1", "t2"}, {100, 150, 20, 25},
+                                    /*measures xG*/ false, /*measures yG*/ false, /*validity test*/ true,
+                                    DoubleTFormulas, DoubleTDrawable, CentredFibres, DoubleTOutline};
     return shape;
 }
 

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "SectionGeometry.h"
-#include "SectionTable.h"
 #include "Shapes.h"
 
 namespace baricor {
@@ -60,49 +59,14 @@ SectionOutline LOutline(const Dimensions& d, const SectionProperties& p) {
     return {{{{x, y}, {x - a, y}, {x - a, y - t1}, {x - t2, y - t1}, {x - t2, y - b}, {x, y - b}}}, {}};
 }
 
-ShapeUnit MakeLSection() {
-    ShapeUnit s = SectionWindowFrame(5, "ad L", "l-section");
-    s.diagramDescription =
-        "Sezione ad L: larghezza a, altezza b, spessori delle ali t1 e t2, baricentro G alle distanze xG e yG dai lati "
-        "esterni, assi x e y";
-    s.picture = {120, 120, 2385, 2790};
-    s.dataFrame = DataFrame({120, 3000, 1935, 1815});
-    s.transformFrame = TransformFrame({3240, 2640, 2415, 1575});
-
-    s.inputs = InputRows({120, 375, 480, 735, 1320, 495},
-                         {{240, "a", "Label1", "Text1", "Label15", "100"},
-                          {600, "b", "Label2", "Text2", "Label16", "150"},
-                          {960, "t1", "Label3", "Text3", "Label17", "25"},
-                          {1320, "t2", "Label4", "Text4", "Label18", "25"}},
-                         kTransformNamesAfterFourDimensions);
-
-    const ResultColumns col{2880, 3480, 5160};
-    s.results = SectionResultRows(col, 120,
-                                  {{{"Label5", "Text5", "Label14"},
-                                    {"Label6", "Text6", "Label13"},
-                                    {"Label20", "Text7", "Label10"},
-                                    {"Label19", "Text8", "Label9"},
-                                    {"Label11", "Text9", "Label8"},
-                                    {"Label7", "Text10", "Label12"}}});
-    s.results.push_back(CentroidRow(Quantity::xG, "Label27", {2160, 3360, 375, 255}, "Text14", {2520, 3360, 615, 285}));
-    s.results.push_back(CentroidRow(Quantity::yG, "Label28", {2160, 3840, 375, 255}, "Text15", {2520, 3840, 615, 285}));
-
-    PlaceButtons(s, 3120, 4560);
-    s.loadDimensions = {100, 150, 25, 25};
-    // Only the signs of the centroidal moments are checked: legs thicker than
-    // the section is wide or high still give results without a message.
-    s.hasValidityTest = true;
-    s.formulas = LFormulas;
-    s.drawable = LDrawable;
-    s.extremeFibres = LFibres;
-    s.outline = LOutline;
-    return s;
-}
-
 }  // namespace
 
-const ShapeUnit& LSection() {
-    static const ShapeUnit shape = MakeLSection();
+const SectionShape& LSection() {
+    // Only the signs of the centroidal moments are checked: legs thicker than
+    // the section is wide or high still give results without a message.
+    static const SectionShape shape{{"a", "b", "t1", "t2"}, {100, 150, 25, 25},
+                                    /*measures xG*/ true, /*measures yG*/ true, /*validity test*/ true,
+                                    LFormulas, LDrawable, LFibres, LOutline};
     return shape;
 }
 

@@ -78,32 +78,41 @@ protected:
     }
 
 private:
-    // Steps: 1 the main window shown, 2 to 9 the section windows, 10 to 17
-    // their derived windows.
+    // Steps: 1 the main window shown, 2 to N + 1 its N section windows (one
+    // per button of the main window), N + 2 to 2N + 1 their derived windows.
     void Reached(long long at) {
         if (next_ == 1) {
             std::printf("shown %lld\n", at);
-        } else if (next_ <= 9) {
+            shapes_ = CountShapeButtons();
+        } else if (next_ <= shapes_ + 1) {
             std::printf("open %d %lld\n", next_ - 1, at - clickedAt_);
         } else {
-            std::printf("derived %d %lld\n", next_ - 9, at - clickedAt_);
+            std::printf("derived %d %lld\n", next_ - shapes_ - 1, at - clickedAt_);
         }
         std::fflush(stdout);
         if (next_ == 1 && qEnvironmentVariableIsSet("BARICOR_PROBE_START_ONLY")) {
             QCoreApplication::quit();
             return;
         }
-        if (next_ == 9) PrintMemory("peak9");
-        if (next_ == 17) {
+        if (next_ == shapes_ + 1) PrintMemory("peak9");
+        if (next_ == 2 * shapes_ + 1) {
             PrintMemory("peak");
             QCoreApplication::quit();
             return;
         }
-        if (next_ < 9)
+        if (next_ < shapes_ + 1)
             Open(next_);
         else
-            OpenDerived(next_ - 8);
+            OpenDerived(next_ - shapes_);
         ++next_;
+    }
+
+    // The main window has a button CommandN for each shape.
+    int CountShapeButtons() {
+        QWidget* form = TopLevel("Form1");
+        int count = 0;
+        while (form && form->findChild<QAbstractButton*>(QString("Command%1").arg(count + 1))) ++count;
+        return count;
     }
 
     void Open(int number) {
@@ -138,6 +147,7 @@ private:
     QString waitingFor_ = "Form1";
     bool painted_ = false;
     int next_ = 1;
+    int shapes_ = 0;  // known once the main window is shown
     long long clickedAt_ = 0;
 };
 

@@ -32,17 +32,17 @@ void PrintTo(const DerivedFigure& figure, std::ostream* os) { *os << figure.name
 
 class DerivedFigures : public ::testing::TestWithParam<DerivedFigure> {};
 
-Dimensions DimensionsOf(const ShapeUnit& shape, const Texts& inputs) {
+Dimensions DimensionsOf(const SectionShape& shape, const Texts& inputs) {
     return ReadSectionInputs(shape, InputTexts(shape, inputs), ".").dimensions;
 }
 
-DerivedSection Derive(const ShapeUnit& shape, const Texts& inputs, const std::string& decimal = ".") {
+DerivedSection Derive(const SectionShape& shape, const Texts& inputs, const std::string& decimal = ".") {
     return DeriveSection(shape, InputTexts(shape, inputs), decimal);
 }
 
 TEST_P(DerivedFigures, ShowTheseTexts) {
     const DerivedFigure& f = GetParam();
-    const ShapeUnit& shape = *ShapeByNumber(f.shape);
+    const SectionShape& shape = *ShapeByNumber(f.shape);
     const DerivedSection derived = Derive(shape, f.inputs, f.decimal);
     const std::vector<std::string> texts = DerivedTexts(derived, f.decimal, f.pattern);
     ASSERT_EQ(texts.size(), kDerivedFields.size());
@@ -166,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PrincipalAngle, TurnsTheAxesOntoThePrincipalOnes) {
     const Texts ls[] = {{}, {{"a", "150"}, {"b", "100"}, {"t1", "20"}, {"t2", "30"}},
                         {{"a", "80"}, {"b", "120"}, {"t1", "10"}, {"t2", "15"}}};
-    const ShapeUnit& l = LSection();
+    const SectionShape& l = LSection();
     const std::string_view six = kResultFormats.back();
     for (const Texts& inputs : ls) {
         const DerivedSection derived = Derive(l, inputs);
@@ -251,8 +251,8 @@ const std::vector<std::pair<int, Texts>> kOutlineCases = {
 // diagrams' frame: a mirrored L would have the product of inertia's sign wrong.
 TEST(SectionOutline, HasTheAreaAndMomentsOfTheFormulasAboutG) {
     for (const auto& [number, inputs] : kOutlineCases) {
-        const ShapeUnit& shape = *ShapeByNumber(number);
-        SCOPED_TRACE(shape.window);
+        const SectionShape& shape = *ShapeByNumber(number);
+        SCOPED_TRACE(number);
         const DerivedSection derived = Derive(shape, inputs);
         ASSERT_TRUE(derived.outline);
         const SectionProperties p = shape.formulas(DimensionsOf(shape, inputs));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Section.h"
+#include "SectionInputs.h"
 
 namespace baricor::testing {
 
@@ -30,8 +31,10 @@ class ShapeFigures : public ::testing::TestWithParam<ShapeFigure> {};
 
 std::string FigureName(const ::testing::TestParamInfo<ShapeFigure>& info);
 
-// A window's input texts: its defaults, with the texts `overrides` gives by label.
-std::vector<std::string> InputTexts(const ShapeUnit& shape,
-                                    const std::vector<std::pair<std::string, std::string>>& overrides);
+// A section's input texts: its built-in dimensions and axes at G, with the texts
+// `overrides` gives by label (a dimension's name, "Dx", "Dy" or "θ").
+SectionTexts InputTexts(const SectionShape& shape, const std::vector<std::pair<std::string, std::string>>& overrides);
+// True when `label` names one of the section's inputs.
+bool HasInput(const SectionShape& shape, const std::string& label);
 
 }  // namespace baricor::testing

@@ -256,6 +256,31 @@ private slots:
                                                               "Wy\t2,500E+05\t[mm^3]\nJp\t4,063E+07\t[mm^4]\n"));
     }
 
+    // Every control character (C0, DEL, C1) and the line and paragraph
+    // separators could end a cell or a row in a spreadsheet: typed into a
+    // field, each is copied as a blank, and the table keeps its rows.
+    void copiaRisultatiBlanksEveryControlCharacter_data() {
+        QTest::addColumn<QChar>("character");
+        QList<char16_t> codes;
+        for (char16_t c = 0x00; c <= 0x1F; ++c) codes << c;
+        for (char16_t c = 0x7F; c <= 0x9F; ++c) codes << c;
+        codes << 0x2028 << 0x2029;
+        for (const char16_t c : codes) QTest::addRow("U+%04X", unsigned(c)) << QChar(c);
+    }
+
+    void copiaRisultatiBlanksEveryControlCharacter() {
+        QFETCH(QChar, character);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
+        ModalAnswerer answerer;
+        PasteInto(Field(w, "Text10"), QString("1") + character + "2");  // Dy: refused, but the text stays
+        QCOMPARE(Field(w, "Text10")->text().size(), 3);
+        Entry(w, DerivedPropertiesMenu::kCopyEntry)->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString("a\t100\t[mm]\nb\t150\t[mm]\nDx\t0\t[mm]\nDy\t1 2\t[mm]\nθ\t0\t[deg]\n"
+                         "Sx\t0.000E+00\t[mm^3]\nSy\t0.000E+00\t[mm^3]\nJx\t2.813E+07\t[mm^4]\n"
+                         "Jy\t1.250E+07\t[mm^4]\nJxy\t0.000E+00\t[mm^4]\nA\t1.500E+04\t[mm^2]\n"));
+    }
+
     // The outline wherever it can be drawn; the axes and the ellipse only where
     // the values are defined.
     void drawingShowsOnlyWhatIsDefined_data() {

@@ -167,10 +167,10 @@ private slots:
         const QRectF box(2, 2, 200, 325);
         const QRectF wide(2, 2, 520, 300);
         const baricor::Dimensions l{100, 150, 25, 25};
-        for (int shape = 1; shape <= 8; ++shape) {
-            const baricor::ShapeUnit& s = *baricor::ShapeByNumber(shape);
-            QTest::addRow("%s", s.window.c_str()) << shape << s.loadDimensions << double(NAN) << box;
-            QTest::addRow("%s wide", s.window.c_str()) << shape << s.loadDimensions << double(NAN) << wide;
+        for (int shape = 1; shape <= int(baricor::AllShapes().size()); ++shape) {
+            const baricor::SectionShape& s = *baricor::ShapeByNumber(shape);
+            QTest::addRow("Trave%d", shape) << shape << s.loadDimensions << double(NAN) << box;
+            QTest::addRow("Trave%d wide", shape) << shape << s.loadDimensions << double(NAN) << wide;
         }
         QTest::newRow("wide T") << 6 << baricor::Dimensions{300, 100, 20, 20} << double(NAN) << box;
         for (double alpha : {-89.0, -67.5, -45.0, -30.0, -10.0, 0.0, 5.0, 30.0, 45.0, 60.0, 80.0, 90.0})

@@ -99,7 +99,7 @@ private slots:
             button->click();
             SectionWindow* w = OpenWindows::SectionWindowIfOpen(n);
             QVERIFY(w);
-            QCOMPARE(w->windowTitle().toStdString(), baricor::ShapeByNumber(n)->caption);
+            QCOMPARE(w->windowTitle().toStdString(), baricor::LayoutByNumber(n)->caption);
             button->click();
             QCOMPARE(OpenWindows::SectionWindowIfOpen(n), w);
         }
@@ -178,6 +178,38 @@ private slots:
         QCOMPARE(CheckedDigits(), QStringList({"2"}));
         TypeInto(Field(w, "Text2"), "150");
         QCOMPARE(Field(w, "Text5")->text(), QString("2.8E+07"));
+    }
+
+    // Each entry of the digit menu, chosen after another one: its check mark,
+    // its pattern, and a section window's A (15 000) and Jx (28 125 000) at the
+    // next recalculation.
+    void eachDigitEntrySetsItsPattern_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("digits");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("area");
+        QTest::addColumn<QString>("jx");
+        QTest::newRow("2") << "mnuDue" << "2" << "0.0E+00" << "1.5E+04" << "2.8E+07";
+        QTest::newRow("3") << "mnuTre" << "3" << "0.00E+00" << "1.50E+04" << "2.81E+07";
+        QTest::newRow("4") << "mnuQuattro" << "4" << "0.000E+00" << "1.500E+04" << "2.813E+07";
+        QTest::newRow("5") << "mnuCinque" << "5" << "0.0000E+00" << "1.5000E+04" << "2.8125E+07";
+        QTest::newRow("6") << "mnuSei" << "6" << "0.00000E+00" << "1.50000E+04" << "2.81250E+07";
+    }
+
+    void eachDigitEntrySetsItsPattern() {
+        QFETCH(QString, entry);
+        QFETCH(QString, digits);
+        QFETCH(QString, pattern);
+        QFETCH(QString, area);
+        QFETCH(QString, jx);
+        SectionWindow* w = OpenWindows::OpenSectionWindow(1);
+        Entry(entry == "mnuSei" ? "mnuDue" : "mnuSei")->trigger();  // away from the entry first
+        Entry(entry.toLatin1().constData())->trigger();
+        QCOMPARE(CheckedDigits(), QStringList({digits}));
+        QCOMPARE(QString::fromStdString(NumberNotation::ResultFormat()), pattern);
+        TypeInto(Field(w, "Text2"), "150");
+        QCOMPARE(Field(w, "Text8")->text(), area);
+        QCOMPARE(Field(w, "Text5")->text(), jx);
     }
 
     void chiudiTuttoClosesOnlySectionWindows() {

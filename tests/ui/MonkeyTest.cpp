@@ -20,7 +20,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
 #include <cmath>
@@ -172,7 +171,8 @@ private:
     // characters outside the basic plane.
     QString ExoticText() {
         static const std::vector<QString> pieces = {
-            "\n", "\r\n", "\t", QString(QChar(0)), "\x01", "\x1b", "\x7f", QString(QChar(0x2028)),
+            "\n", "\r\n", "\r", "\t", "\v", QString(QChar(0)), "\x01", "\x1b", "\x1f", "\x7f", QString(QChar(0x85)),
+            QString(QChar(0x9f)), QString(QChar(0x2028)), QString(QChar(0x2029)),
             "θ", "Ж", "ß", "١٢٣", "٫", "数字", "ｱ", "e\u0301", QString::fromUtf8("\xF0\x9F\x94\xA7"),
             "\u00a0", "\u202f", "１２", "−5", "∞", "NaN", "inf"};
         QString text;
@@ -281,7 +281,7 @@ private:
         const QString before = field->text();
         const QString action = Do(QString("Trave%1 %2: %3")
                                       .arg(number)
-                                      .arg(QString::fromStdString(Window(number)->Shape().inputs[i].row.control), edit.what),
+                                      .arg(QString::fromStdString(Window(number)->Layout().inputs[i].row.control), edit.what),
                                   edit.act);
         // The last change of the field recalculated the window if it left a number there.
         recalculated_ = field->text() != before &&
@@ -376,7 +376,7 @@ private:
 
     QString ClickField(int number) {
         SectionWindow* w = Window(number);
-        const baricor::ShapeUnit& shape = w->Shape();
+        const baricor::SectionLayout& shape = w->Layout();
         const bool input = Chance(0.8);
         const std::string& name = input ? shape.inputs[Uniform(0, int(shape.inputs.size()) - 1)].row.control
                                         : shape.results[Uniform(0, int(shape.results.size()) - 1)].row.control;
@@ -404,7 +404,7 @@ private:
 
     // "Copia risultati": the section window's inputs, results and centroid.
     void CopyEntry(int number, QAction* entry) {
-        const baricor::ShapeUnit& shape = Window(number)->Shape();
+        const baricor::SectionLayout& shape = Window(number)->Layout();
         CopiedTable table = InputsCopied(number);
         for (size_t i = 0; i < shape.results.size(); ++i) {
             table.fields.push_back(Field(Window(number), shape.results[i].row.control.c_str()));
@@ -417,7 +417,7 @@ private:
     }
 
     CopiedTable InputsCopied(int number) {
-        const baricor::ShapeUnit& shape = Window(number)->Shape();
+        const baricor::SectionLayout& shape = Window(number)->Layout();
         CopiedTable table;
         for (size_t i = 0; i < shape.inputs.size(); ++i) {
             table.fields.push_back(Field(Window(number), shape.inputs[i].row.control.c_str()));
@@ -437,7 +437,7 @@ private:
     // of the two entries.
     QString UseContextMenu(int number) {
         SectionWindow* w = Window(number);
-        const baricor::ShapeUnit& shape = w->Shape();
+        const baricor::SectionLayout& shape = w->Layout();
         QWidget* target = w;
         QString where = "background";
         if (Chance(0.4)) {
@@ -480,7 +480,7 @@ private:
             DerivedPropertiesWindow* derived = DerivedWindow(number);
             CopiedTable table = InputsCopied(number);
             for (const baricor::DerivedField& f : baricor::kDerivedFields) {
-                table.fields.push_back(Field(derived, f.control));
+                table.fields.push_back(Field(derived, qPrintable(DerivedPropertiesWindow::FieldName(f.quantity))));
                 table.labels << QString::fromUtf8(f.label);
                 table.units << QString::fromUtf8(f.unit);
             }
@@ -522,7 +522,7 @@ private:
     QString OpenSection(int number) {
         return Do(QString("Form1: Trave%1").arg(number), [&] {
             if (!windows_.count(number)) {
-                const baricor::ShapeUnit& shape = *baricor::ShapeByNumber(number);
+                const baricor::SectionLayout& shape = *baricor::LayoutByNumber(number);
                 WindowModel model;
                 for (const baricor::InputField& input : shape.inputs)
                     model.inputs.push_back(QString::fromStdString(input.defaultText));
@@ -625,22 +625,42 @@ private:
         return QString();
     }
 
-    // One line per field, in order: label, tab, the text as shown, tab, unit. A
-    // text with a tab or a line break in it cannot be shown as it is; its row
-    // must still be one line of three columns.
+    // One line per field, in order: label, tab, the text as shown, tab, unit.
+    // A spreadsheet could end a row or a cell at any control character (C0,
+    // DEL, C1) or line or paragraph separator: split at every one of them, the
+    // table must still be one line of three columns per field, each such
+    // character of a text copied as a blank. Split character by character: a
+    // regular expression matches nothing in a text holding half a surrogate
+    // pair, which deleting one half of a character beyond the basic plane leaves.
     QString CheckClipboard(const CopiedTable& table) {
-        QStringList lines = QGuiApplication::clipboard()->text().split('\n');
+        auto anyBreak = [](QChar c) {
+            const char16_t u = c.unicode();
+            return u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029;
+        };
+        auto rowBreak = [&](QChar c) { return c != '\t' && anyBreak(c); };
+        auto split = [](const QString& text, auto at) {
+            QStringList pieces = {QString()};
+            for (const QChar c : text) {
+                if (at(c))
+                    pieces << QString();
+                else
+                    pieces.last() += c;
+            }
+            return pieces;
+        };
+        QStringList lines = split(QGuiApplication::clipboard()->text(), rowBreak);
         if (lines.isEmpty() || !lines.takeLast().isEmpty()) return "does not end with a line break";
         if (lines.size() != int(table.fields.size()))
             return QString("%1 lines for %2 fields").arg(lines.size()).arg(table.fields.size());
-        static const QRegularExpression breaking(R"([\t\n\r\v\f\x{85}\x{2028}\x{2029}])");
         for (int i = 0; i < lines.size(); ++i) {
-            const QStringList columns = lines[i].split('\t');
-            const QString text = table.fields[i]->text();
+            const QStringList columns = split(lines[i], anyBreak);
+            QString blanked = table.fields[i]->text();
+            for (QChar& c : blanked)
+                if (anyBreak(c)) c = ' ';
             if (columns.size() != 3 || columns[0] != table.labels[i] || columns[2] != table.units[i])
                 return QString("line %1 is %2").arg(i).arg(Shorten(lines[i]));
-            if (!text.contains(breaking) && columns[1] != text)
-                return QString("%1 copied as %2, shown as %3").arg(table.labels[i], Shorten(columns[1]), Shorten(text));
+            if (columns[1] != blanked)
+                return QString("%1 copied as %2, shown as %3").arg(table.labels[i], Shorten(columns[1]), Shorten(blanked));
         }
         return QString();
     }
@@ -652,7 +672,7 @@ private:
     QString CheckDerived(int number, WindowModel& model) {
         DerivedPropertiesWindow* derived = DerivedWindow(number);
         std::vector<QString> texts;
-        for (const baricor::DerivedField& f : baricor::kDerivedFields) texts.push_back(Field(derived, f.control)->text());
+        for (const baricor::DerivedField& f : baricor::kDerivedFields) texts.push_back(Field(derived, qPrintable(DerivedPropertiesWindow::FieldName(f.quantity)))->text());
         const bool written = texts != model.derived;
         if (written && number != touched_) return "changed by an action in another window";
         if (written) model.derivedPatterns = {pattern_};
@@ -663,18 +683,18 @@ private:
             for (const QString& input : model.inputs) inputs.push_back(input.toStdString());
             const std::string decimal = decimal_.toStdString();
             const std::vector<std::string> expected = baricor::DerivedTexts(
-                baricor::DeriveSection(Window(number)->Shape(), inputs, decimal), decimal, pattern_);
+                baricor::DeriveSection(Window(number)->Shape(), baricor::SectionTextsOf(Window(number)->Layout(), inputs), decimal), decimal, pattern_);
             for (size_t i = 0; i < texts.size(); ++i)
                 if (texts[i].toStdString() != expected[i])
                     return QString("%1 shows %2, the inputs give %3")
-                        .arg(baricor::kDerivedFields[i].control, Shorten(texts[i]), QString::fromStdString(expected[i]));
+                        .arg(DerivedPropertiesWindow::FieldName(baricor::kDerivedFields[i].quantity), Shorten(texts[i]), QString::fromStdString(expected[i]));
         }
 
         const bool blank = texts.front().isEmpty();
         std::set<std::string> fitting = model.derivedPatterns;
         for (size_t i = 0; i < texts.size(); ++i) {
             const std::string text = texts[i].toStdString();
-            const char* control = baricor::kDerivedFields[i].control;
+            const QString control = DerivedPropertiesWindow::FieldName(baricor::kDerivedFields[i].quantity);
             if (texts[i].isEmpty() != blank) return "some fields blank, others not";
             if (blank) continue;
             if (baricor::kDerivedFields[i].quantity == baricor::DerivedQuantity::Alpha) {
@@ -693,7 +713,7 @@ private:
     QString CheckWindow(int number, WindowModel& model) {
         SectionWindow* w = Window(number);
         if (!w) return "not registered as open";
-        const baricor::ShapeUnit& shape = w->Shape();
+        const baricor::SectionLayout& shape = w->Layout();
         if (model.inputFields.empty()) {
             for (const baricor::InputField& input : shape.inputs) model.inputFields.push_back(Field(w, input.row.control.c_str()));
             for (const baricor::ResultField& result : shape.results)

@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 #include "CaptionFrame.h"
 #include "MainWindow.h"
@@ -60,7 +61,7 @@ private slots:
 
     // A screen reader meets a window, not a filler, and is told what its diagram shows.
     void screenReadersMeetAWindowAndItsDiagram() {
-        for (const baricor::ShapeUnit* shape : baricor::AllShapes()) {
+        for (const baricor::SectionLayout* shape : baricor::AllLayouts()) {
             SectionWindow* w = OpenWindows::OpenSectionWindow(shape->number);
             QAccessibleInterface* window = QAccessible::queryAccessibleInterface(w);
             QCOMPARE(window->role(), QAccessible::Window);
@@ -71,14 +72,89 @@ private slots:
         }
     }
 
+    // From the first input, Tab runs through every input as the window lists
+    // them, then "Chiudi", then "Menu"; Shift+Tab walks the same way back.
+    void tabRunsThroughTheInputsThenChiudiThenMenu_data() {
+        QTest::addColumn<int>("shape");
+        for (const baricor::SectionLayout* layout : baricor::AllLayouts())
+            QTest::addRow("Trave%d", layout->number) << layout->number;
+    }
+
+    void tabRunsThroughTheInputsThenChiudiThenMenu() {
+        QFETCH(int, shape);
+        auto focused = [] {
+            QWidget* widget = QApplication::focusWidget();
+            if (auto* button = qobject_cast<QPushButton*>(widget)) return button->text();
+            return widget ? widget->accessibleName() : QString("nothing");
+        };
+        SectionWindow* w = OpenWindows::OpenSectionWindow(shape);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QStringList expected;
+        for (const baricor::InputField& input : w->Layout().inputs) expected << QString::fromStdString(input.row.label);
+        expected << "Chiudi" << "Menu";
+        QTest::mouseClick(Field(w, w->Layout().inputs.front().row.control.c_str()), Qt::LeftButton);
+
+        QStringList forward = {focused()};
+        for (int i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            forward << focused();
+        }
+        QCOMPARE(forward, expected);
+        QStringList back = {focused()};
+        for (int i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            back.prepend(focused());
+        }
+        QCOMPARE(back, expected);
+    }
+
+    // Every window table must give the generic window what it needs to lay
+    // itself out, one per shape, and start from its shape's own dimensions.
+    void everyWindowTableIsCompleteAndConsistent() {
+        const std::vector<const baricor::SectionShape*>& shapes = baricor::AllShapes();
+        for (size_t n = 1; n <= shapes.size(); ++n) {
+            const baricor::SectionLayout* shape = baricor::LayoutByNumber(int(n));
+            QVERIFY(shape);
+            QCOMPARE(shape->shape, shapes[n - 1]);
+            QCOMPARE(shape->number, int(n));
+            QCOMPARE(shape->window, "Trave" + std::to_string(shape->number));
+            QCOMPARE(shape->caption.rfind(shape->window + " - ", 0), 0u);
+            std::vector<std::string> dimensionTexts;
+            for (const baricor::InputField& f : shape->inputs)
+                if (f.role == baricor::InputRole::Dimension) dimensionTexts.push_back(f.defaultText);
+            QCOMPARE(dimensionTexts.size(), shape->shape->loadDimensions.size());
+            QCOMPARE(shape->inputs.size(), dimensionTexts.size() + 3);
+            // The default texts are the built-in dimensions the window loads with.
+            const baricor::SectionTexts defaults = baricor::SectionTextsOf(*shape, dimensionTexts);
+            QCOMPARE(baricor::ReadSectionInputs(*shape->shape, defaults, ".").dimensions, shape->shape->loadDimensions);
+            QVERIFY(shape->results.size() >= 6u);
+            const baricor::Quantity order[] = {baricor::Quantity::Sx, baricor::Quantity::Sy,  baricor::Quantity::Jx,
+                                               baricor::Quantity::Jy, baricor::Quantity::Jxy, baricor::Quantity::A};
+            for (size_t i = 0; i < 6; ++i) QCOMPARE(shape->results[i].quantity, order[i]);
+            // A result field for every quantity the shape gives, and no other.
+            std::vector<baricor::Quantity> shown;
+            for (const baricor::ResultField& r : shape->results) shown.push_back(r.quantity);
+            QCOMPARE(shown, baricor::ResultQuantities(*shape->shape));
+            std::vector<std::string> names;
+            for (const baricor::InputField& f : shape->inputs) names.push_back(f.row.control);
+            for (const baricor::ResultField& r : shape->results) names.push_back(r.row.control);
+            std::sort(names.begin(), names.end());
+            QVERIFY2(std::adjacent_find(names.begin(), names.end()) == names.end(), "a control name twice");
+        }
+        QVERIFY(!baricor::LayoutByNumber(0));
+        QVERIFY(!baricor::LayoutByNumber(int(shapes.size()) + 1));
+    }
+
     void everyShapeLoadsWhatItsDefaultsRecalculateTo() {
-        for (const baricor::ShapeUnit* shape : baricor::AllShapes()) {
+        for (const baricor::SectionLayout* shape : baricor::AllLayouts()) {
             SectionWindow* w = OpenWindows::OpenSectionWindow(shape->number);
             QVERIFY(w);
-            const baricor::RecalcOutcome loaded = baricor::LoadResults(*shape, ".", "0.000E+00");
+            const baricor::RecalcOutcome loaded = baricor::LoadResults(*shape->shape, ".", "0.000E+00");
             for (size_t i = 0; i < shape->results.size(); ++i) {
                 QCOMPARE(Field(w, shape->results[i].row.control.c_str())->text(),
-                         QString::fromStdString(loaded.texts[i]));
+                         QString::fromStdString(loaded.TextOf(shape->results[i].quantity)));
             }
             // Dx "0" edited to "00" recalculates the defaults: the same texts, no message.
             ModalAnswerer answerer;
@@ -90,7 +166,7 @@ private slots:
             QTest::keyClick(dx, '0');
             for (size_t i = 0; i < shape->results.size(); ++i) {
                 QCOMPARE(Field(w, shape->results[i].row.control.c_str())->text(),
-                         QString::fromStdString(loaded.texts[i]));
+                         QString::fromStdString(loaded.TextOf(shape->results[i].quantity)));
             }
             QVERIFY(answerer.answered.isEmpty());
         }
@@ -115,7 +191,7 @@ private slots:
         QFETCH(int, shape);
         QFETCH(QStringList, refused);
         QFETCH(QStringList, undefined);
-        const baricor::ShapeUnit& unit = *baricor::ShapeByNumber(shape);
+        const baricor::SectionLayout& unit = *baricor::LayoutByNumber(shape);
         QStringList resultNames;
         for (const baricor::ResultField& r : unit.results) resultNames << QString::fromStdString(r.row.control);
         auto fieldLabelled = [&](SectionWindow* w, const QString& label) {
@@ -147,7 +223,7 @@ private slots:
     // "Dati" and "Traslazione e Rotazione" sit on their frame's top line, which
     // runs at the frame's twip rectangle, and every row stays clear of the border.
     void framesDrawTheirCaptionOnTheLineAboveEveryRow() {
-        for (const baricor::ShapeUnit* shape : baricor::AllShapes()) {
+        for (const baricor::SectionLayout* shape : baricor::AllLayouts()) {
             SectionWindow* w = OpenWindows::OpenSectionWindow(shape->number);
             const QList<CaptionFrame*> frames = w->findChildren<CaptionFrame*>();
             QCOMPARE(frames.size(), 2);

@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct SharpCase {
     std::string name;
     Profile profile;
-    const ShapeUnit* shape;
+    const SectionShape* shape;
     Dimensions windowDimensions;  // a, b, t1, t2 as the window names them
 };
 void PrintTo(const SharpCase& c, std::ostream* os) { *os << c.name; }

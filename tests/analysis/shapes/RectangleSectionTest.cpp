@@ -37,6 +37,20 @@ INSTANTIATE_TEST_SUITE_P(
         Rect("theta45", {{"θ", "45"}}, {{"Jx", "2.031E+07"}, {"Jy", "2.031E+07"}, {"Jxy", "7.812E+06"}}),
         Rect("cleanup_kept_at_0_1", {{"θ", "0.1"}}, {{"Jxy", "2.727E+04"}}),
         Rect("cleanup_removes_at_0_0001", {{"θ", "0.0001"}}, {{"Jxy", "0.000E+00"}}),
+        // A product of inertia below 1e-5 of either moment is taken as nothing.
+        // Dx 0.01, Dy 1: Jx = 28 125 000 + 1 * 15 000 = 28 140 000, Jy = 12 500 000 +
+        // 0.0001 * 15 000 = 12 500 001.5, Jxy = 15 000 * 0.01 * 1 = 150: 5.3e-6 of Jx, 1.2e-5 of Jy.
+        Rect("cleanup_small_beside_jx_only", {{"Dx", "0.01"}, {"Dy", "1"}},
+             {{"Sx", "-1.500E+04"}, {"Sy", "-1.500E+02"}, {"Jx", "2.814E+07"}, {"Jy", "1.250E+07"}, {"Jxy", "0.000E+00"}}),
+        // Turned the other way, 150 wide and 100 high, Dx 1, Dy 0.01: Jx = 12 500 001.5,
+        // Jy = 28 140 000, Jxy = 150: 1.2e-5 of Jx, 5.3e-6 of Jy.
+        Rect("cleanup_small_beside_jy_only", {{"a", "150"}, {"b", "100"}, {"Dx", "1"}, {"Dy", "0.01"}},
+             {{"Jx", "1.250E+07"}, {"Jy", "2.814E+07"}, {"Jxy", "0.000E+00"}}),
+        // Either side of the threshold, Dy 1: Jxy = 15 000 * Dx; Dx 0.0187 gives 280.5, 9.97e-6
+        // of Jx; Dx 0.0188 gives 282, 1.002e-5 of Jx and 2.3e-5 of Jy, and stays.
+        Rect("cleanup_just_below_the_threshold", {{"Dx", "0.0187"}, {"Dy", "1"}}, {{"Jxy", "0.000E+00"}}),
+        Rect("cleanup_kept_just_above_the_threshold", {{"Dx", "0.0188"}, {"Dy", "1"}},
+             {{"Jx", "2.814E+07"}, {"Jxy", "2.820E+02"}}),
         Rect("square_any_angle", {{"a", "100"}, {"b", "100"}, {"θ", "33"}},
              {{"Jx", "8.333E+06"}, {"Jy", "8.333E+06"}, {"Jxy", "0.000E+00"}}),
         Rect("six_digits", {}, {{"Jx", "2.81250E+07"}, {"A", "1.50000E+04"}}, "0.00000E+00"),
