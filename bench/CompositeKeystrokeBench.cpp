@@ -16,6 +16,8 @@
 #include "Appearance.h"
 #include "CompositeWindow.h"
 #include "OpenWindows.h"
+#include "Shapes.h"
+#include "profiles/ProfileCatalogue.h"
 #include "Stats.h"
 
 int main(int argc, char** argv) {
@@ -26,18 +28,21 @@ int main(int argc, char** argv) {
 
     // A row of 20 parts side by side, touching: rectangles, double Ts, Cs
     // turned half a turn, tubes and rolled profiles.
+    const auto section = [](const baricor::SectionShape& shape) {
+        return CompositeWindow::NewPart({&shape, nullptr});
+    };
     std::vector<baricor::CompositePart> parts;
     for (int i = 0; i < 20; ++i) {
-        const double x = -150.0 * i;
+        const std::string x = std::to_string(-150.0 * i);
         baricor::CompositePart part;
         switch (i % 5) {
-            case 0: part = baricor::DefaultPart("Trave1"); part.fields["Text9"] = std::to_string(x); break;
-            case 1: part = baricor::DefaultPart("Trave7"); part.fields["Text11"] = std::to_string(x); break;
-            case 2: part = baricor::DefaultPart("Trave8"); part.fields["Text11"] = std::to_string(x);
-                    part.fields["Text13"] = "180"; break;
-            case 3: part = baricor::DefaultPart("Trave3"); part.fields["Text11"] = std::to_string(x); break;
-            case 4: part = baricor::DefaultPart("HEB 140"); part.fields[baricor::kProfileDx] = std::to_string(x); break;
+            case 0: part = section(baricor::RectangleSection()); break;
+            case 1: part = section(baricor::DoubleTSection()); break;
+            case 2: part = section(baricor::CSection()); part.texts.theta = "180"; break;
+            case 3: part = section(baricor::RectangularTubeSection()); break;
+            case 4: part = CompositeWindow::NewPart({nullptr, baricor::FindProfile("HEB 140")}); break;
         }
+        part.texts.dx = x;
         parts.push_back(part);
     }
     CompositeWindow::Parts() = parts;

@@ -21,32 +21,46 @@ CompositeDrawing::CompositeDrawing(QWidget* parent) : PrincipalAxesDrawing(paren
 }
 
 void CompositeDrawing::ShowComposite(const baricor::CompositeAnalysis& analysis) {
+    std::unordered_map<const baricor::geometry::Region*, CutPart> cut;
     parts_.clear();
     holes_.clear();
-    const double cx = analysis.totals ? analysis.totals->xG : 0.0;
-    const double cy = analysis.totals ? analysis.totals->yG : 0.0;
-    origin_ = {-cx, -cy};
-    baricor::DerivedSection section;
+    centre_ = analysis.totals ? baricor::PlanePoint{analysis.totals->xG, analysis.totals->yG} : baricor::PlanePoint{};
     baricor::SectionOutline outline;
     bool anyPart = false;
     for (const baricor::PlacedPart& part : analysis.placed) {
-        std::vector<std::vector<baricor::PlanePoint>> polygons;
+        std::shared_ptr<const Polygons> polygons;
         if (part.region) {
-            const baricor::geometry::Region flat = baricor::geometry::Polygonized(*part.region, kDrawingChordsPerArc);
-            for (const baricor::geometry::Contour& contour : flat.contours) {
-                std::vector<baricor::PlanePoint> polygon;
-                for (const baricor::geometry::Piece& piece : contour) polygon.push_back({piece.from.x - cx, piece.from.y - cy});
-                outline.polygons.push_back(polygon);
-                polygons.push_back(std::move(polygon));
+            if (const auto known = cut_.find(part.region.get()); known != cut_.end()) polygons = known->second.polygons;
+            if (!polygons) {
+                const baricor::geometry::Region flat = baricor::geometry::Polygonized(*part.region, kDrawingChordsPerArc);
+                auto fresh = std::make_shared<Polygons>();
+                for (const baricor::geometry::Contour& contour : flat.contours) {
+                    std::vector<baricor::PlanePoint> polygon;
+                    polygon.reserve(contour.size());
+                    for (const baricor::geometry::Piece& piece : contour) polygon.push_back({piece.from.x, piece.from.y});
+                    fresh->push_back(std::move(polygon));
+                }
+                polygons = std::move(fresh);
+            }
+            cut[part.region.get()] = {part.region, polygons};
+            // The outline the drawing fits and fills is about G.
+            for (const std::vector<baricor::PlanePoint>& polygon : *polygons) {
+                std::vector<baricor::PlanePoint> aboutG;
+                aboutG.reserve(polygon.size());
+                for (const baricor::PlanePoint& p : polygon) aboutG.push_back({p.x - centre_.x, p.y - centre_.y});
+                outline.polygons.push_back(std::move(aboutG));
             }
             anyPart = true;
         }
         parts_.push_back(std::move(polygons));
         holes_.push_back(part.hole);
     }
+    cut_ = std::move(cut);
     // A point at the reference origin, so that the fit keeps the common axes
     // in sight; it encloses no area and fills nothing.
-    outline.polygons.push_back({origin_, origin_, origin_});
+    const baricor::PlanePoint origin{-centre_.x, -centre_.y};
+    outline.polygons.push_back({origin, origin, origin});
+    baricor::DerivedSection section;
     if (anyPart) section.outline = std::move(outline);
     section.values = analysis.derived;
     if (selected_ >= int(parts_.size())) selected_ = -1;
@@ -62,14 +76,14 @@ void CompositeDrawing::SetSelectedPart(int part) {
 std::vector<QPainterPath> CompositeDrawing::PartPaths() const {
     std::vector<QPainterPath> paths;
     const DrawingLayout layout = Layout();
-    for (const auto& polygons : parts_) {
+    for (const std::shared_ptr<const Polygons>& polygons : parts_) {
         QPainterPath path;
         path.setFillRule(Qt::OddEvenFill);
-        if (layout.outlineShown) {
-            for (const auto& polygon : polygons) {
+        if (layout.outlineShown && polygons) {
+            for (const auto& polygon : *polygons) {
                 QPolygonF points;
                 for (const baricor::PlanePoint& p : polygon)
-                    points << layout.g + QPointF(-p.x * layout.scale, p.y * layout.scale);
+                    points << layout.g + QPointF(-(p.x - centre_.x) * layout.scale, (p.y - centre_.y) * layout.scale);
                 path.addPolygon(points);
                 path.closeSubpath();
             }
@@ -81,7 +95,7 @@ std::vector<QPainterPath> CompositeDrawing::PartPaths() const {
 
 QPointF CompositeDrawing::OriginOnScreen() const {
     const DrawingLayout layout = Layout();
-    return layout.g + QPointF(-origin_.x * layout.scale, origin_.y * layout.scale);
+    return layout.g + QPointF(centre_.x * layout.scale, -centre_.y * layout.scale);
 }
 
 void CompositeDrawing::paintEvent(QPaintEvent* event) {

@@ -5,6 +5,8 @@
 // and the part of the selected row outlined. A click on a part reports it.
 
 #include <QPainterPath>
+#include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "PrincipalAxesDrawing.h"
@@ -38,10 +40,19 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    // Each part's polygons in mm about the drawing's centre (G or the origin),
-    // in the diagrams' frame.
-    std::vector<std::vector<std::vector<baricor::PlanePoint>>> parts_;
+    using Polygons = std::vector<std::vector<baricor::PlanePoint>>;
+    // A part's region cut into straight edges, in mm in the common frame: an
+    // unchanged part (the same region) is not cut again.
+    struct CutPart {
+        std::shared_ptr<const baricor::geometry::Region> region;
+        std::shared_ptr<const Polygons> polygons;
+    };
+    std::unordered_map<const baricor::geometry::Region*, CutPart> cut_;
+
+    // Each part's polygons in the common frame (none for a part that cannot be
+    // drawn), and the drawing's centre there (G, or the origin).
+    std::vector<std::shared_ptr<const Polygons>> parts_;
     std::vector<bool> holes_;
-    baricor::PlanePoint origin_;
+    baricor::PlanePoint centre_;
     int selected_ = -1;
 };

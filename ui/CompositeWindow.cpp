@@ -12,15 +12,18 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <limits>
 
 #include "Appearance.h"
 #include "CaptionFrame.h"
 #include "CompositeDrawing.h"
 #include "DerivedProperties.h"
+#include "DerivedPropertiesWindow.h"
 #include "Fonts.h"
 #include "NumberNotation.h"
 #include "NumericText.h"
+#include "SectionLayout.h"
 #include "Shapes.h"
 #include "Twips.h"
 #include "profiles/ProfileCatalogue.h"
@@ -30,35 +33,93 @@ using baricor::InputRole;
 
 namespace {
 
-constexpr int kKeyRole = Qt::UserRole;        // the shape's key, or the cell's field key
+constexpr int kKeyRole = Qt::UserRole;        // the shape's place in PartShapes(), or the cell's in EditableCells
 constexpr int kLabelRole = Qt::UserRole + 1;  // the cell's dimension label ("a", "tw")
 const QColor kNotANumber(255, 200, 200);
 
-// What the shape column shows: the section window's caption or the profile's name.
-QString ShapeName(const std::string& shape) {
-    const baricor::PartShape s = baricor::PartShapeOf(shape);
-    if (s.section) return QString::fromStdString(s.section->caption);
-    return QString::fromStdString(shape);
-}
-
 // Every shape a part may take: the eight section shapes, then the catalogue.
-std::vector<std::string> ShapeKeys() {
-    std::vector<std::string> keys;
-    for (const baricor::ShapeUnit* shape : baricor::AllShapes()) keys.push_back(shape->window);
-    for (const baricor::ProfileFamily& family : baricor::ProfileFamilies())
-        for (const baricor::Profile& profile : family) keys.emplace_back(profile.name);
-    return keys;
+const std::vector<baricor::PartShape>& PartShapes() {
+    static const std::vector<baricor::PartShape> shapes = [] {
+        std::vector<baricor::PartShape> all;
+        for (const baricor::SectionLayout* layout : baricor::AllLayouts()) all.push_back({layout->shape, nullptr});
+        for (const baricor::ProfileFamily& family : baricor::ProfileFamilies())
+            for (const baricor::Profile& profile : family) all.push_back({nullptr, &profile});
+        return all;
+    }();
+    return shapes;
 }
 
-int ColumnOf(InputRole role, int& dimension) {
-    switch (role) {
-        case InputRole::Dimension: return CompositeWindow::FirstDimension + dimension++;
-        case InputRole::Dx: return CompositeWindow::DxColumn;
-        case InputRole::Dy: return CompositeWindow::DyColumn;
-        case InputRole::Theta: return CompositeWindow::ThetaColumn;
+int ShapeIndex(const baricor::PartShape& shape) {
+    const std::vector<baricor::PartShape>& shapes = PartShapes();
+    return int(std::find(shapes.begin(), shapes.end(), shape) - shapes.begin());
+}
+
+baricor::PartShape ShapeAt(int index) {
+    if (index < 0 || size_t(index) >= PartShapes().size()) return {};
+    return PartShapes()[size_t(index)];
+}
+
+int ColumnOf(const baricor::PartCell& cell) {
+    switch (cell.kind) {
+        case baricor::PartCell::Dimension: return CompositeWindow::FirstDimension + int(cell.dimension);
+        case baricor::PartCell::Dx: return CompositeWindow::DxColumn;
+        case baricor::PartCell::Dy: return CompositeWindow::DyColumn;
+        case baricor::PartCell::Theta: return CompositeWindow::ThetaColumn;
+        case baricor::PartCell::Shape: return CompositeWindow::ShapeColumn;
     }
     return -1;
 }
+
+// The label of an input of a window table: its `n`th row of `role`.
+const std::string* InputLabel(const baricor::SectionLayout& layout, InputRole role, size_t n) {
+    for (const baricor::InputField& input : layout.inputs) {
+        if (input.role == role && n-- == 0) return &input.row.label;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+QString CompositeWindow::ShapeName(const baricor::PartShape& shape) {
+    if (shape.section) return QString::fromStdString(baricor::LayoutOf(*shape.section).caption);
+    if (shape.profile) return QString::fromUtf8(shape.profile->name);
+    return {};
+}
+
+QString CompositeWindow::CellLabel(const baricor::PartShape& shape, const baricor::PartCell& cell) {
+    // Dx, Dy and θ are named alike in every window: a profile's as the rectangle's.
+    const baricor::SectionLayout& layout = baricor::LayoutOf(shape.section ? *shape.section : *baricor::AllShapes().front());
+    const std::string* label = nullptr;
+    switch (cell.kind) {
+        case baricor::PartCell::Shape: return "forma";
+        case baricor::PartCell::Dimension:
+            if (shape.profile) return cell.dimension < baricor::DimensionLabels(shape.profile->shape).size()
+                                          ? QString(baricor::DimensionLabels(shape.profile->shape)[cell.dimension])
+                                          : QString();
+            label = InputLabel(layout, InputRole::Dimension, cell.dimension);
+            break;
+        case baricor::PartCell::Dx: label = InputLabel(layout, InputRole::Dx, 0); break;
+        case baricor::PartCell::Dy: label = InputLabel(layout, InputRole::Dy, 0); break;
+        case baricor::PartCell::Theta: label = InputLabel(layout, InputRole::Theta, 0); break;
+    }
+    return label ? QString::fromStdString(*label) : QString();
+}
+
+CompositePart CompositeWindow::NewPart(const baricor::PartShape& shape) {
+    CompositePart part;
+    part.shape = shape;
+    if (shape.section) {
+        const baricor::SectionLayout& layout = baricor::LayoutOf(*shape.section);
+        std::vector<std::string> texts;
+        for (const baricor::InputField& input : layout.inputs) texts.push_back(input.defaultText);
+        part.texts = baricor::SectionTextsOf(layout, texts);
+    } else {
+        part.texts.dx = part.texts.dy = part.texts.theta = "0";
+    }
+    return part;
+}
+
+namespace {
 
 // The shape column edits with a list of every shape; the other cells with a
 // line that reports each keystroke, so that the results follow the typing.
@@ -71,11 +132,16 @@ public:
         if (index.column() == CompositeWindow::ShapeColumn) {
             auto* list = new QComboBox(parent);
             list->setAccessibleName("Forma");
-            for (const std::string& key : ShapeKeys()) list->addItem(ShapeName(key), QString::fromStdString(key));
+            for (size_t i = 0; i < PartShapes().size(); ++i)
+                list->addItem(CompositeWindow::ShapeName(PartShapes()[i]), int(i));
             return list;
         }
         auto* line = new QLineEdit(parent);
         line->setMaxLength(std::numeric_limits<int>::max());  // a paste is never cut short
+        // Laid out again at every keystroke: no shaping where the script needs none.
+        QFont font = line->font();
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        line->setFont(font);
         line->setAccessibleName(index.data(Qt::AccessibleTextRole).toString());
         auto* self = const_cast<PartDelegate*>(this);
         QObject::connect(line, &QLineEdit::textEdited, self, [self, line] { emit self->commitData(line); });
@@ -113,10 +179,10 @@ protected:
 
 // Label and unit of each result, as the section windows write them.
 const baricor::FieldRow& RowOf(baricor::Quantity quantity) {
-    for (const baricor::ShapeUnit* shape : baricor::AllShapes())
-        for (const baricor::ResultField& r : shape->results)
+    for (const baricor::SectionLayout* layout : baricor::AllLayouts())
+        for (const baricor::ResultField& r : layout->results)
             if (r.quantity == quantity) return r.row;
-    return baricor::AllShapes().front()->results.front().row;
+    return baricor::AllLayouts().front()->results.front().row;
 }
 
 const char* ControlOf(baricor::CompositeQuantity q) {
@@ -145,7 +211,11 @@ QLineEdit* ResultField(const QString& control, const QString& accessibleName) {
     field->setObjectName(control);
     field->setAccessibleName(accessibleName);
     field->setReadOnly(true);  // selectable and copyable, never typed into
-    field->setFont(SansFont(8.25, true));
+    // Sixteen fields are rewritten at every keystroke: figures in Latin
+    // script need no shaping, which is most of what writing a field costs.
+    QFont font = SansFont(8.25, true);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    field->setFont(font);
     field->setFixedSize(SizeFromTwips(1575, 285));
     return field;
 }
@@ -159,17 +229,12 @@ QAccessibleInterface* AccessibleCompositeWindow(const QString& className, QObjec
 
 // A part's shape changed: the new shape's defaults, keeping where the part was
 // placed and whether it is a hole.
-CompositePart Reshaped(const CompositePart& old, const std::string& shape) {
-    CompositePart part = baricor::DefaultPart(shape);
+CompositePart Reshaped(const CompositePart& old, const baricor::PartShape& shape) {
+    CompositePart part = CompositeWindow::NewPart(shape);
     part.hole = old.hole;
-    const std::vector<baricor::PartCell> before = baricor::EditableCells(baricor::PartShapeOf(old.shape));
-    for (const baricor::PartCell& cell : baricor::EditableCells(baricor::PartShapeOf(shape))) {
-        if (cell.role == InputRole::Dimension) continue;
-        for (const baricor::PartCell& was : before) {
-            const auto text = old.fields.find(was.key);
-            if (was.role == cell.role && text != old.fields.end()) part.fields[cell.key] = text->second;
-        }
-    }
+    part.texts.dx = old.texts.dx;
+    part.texts.dy = old.texts.dy;
+    part.texts.theta = old.texts.theta;
     return part;
 }
 
@@ -189,6 +254,7 @@ CompositeWindow::CompositeWindow() {
     setAccessibleName(windowTitle());
     setWindowIcon(Appearance::WrenchIcon());
     setFont(DefaultFont());
+    markedWith_ = NumberNotation::Separators();
     BuildControls();
     for (int row = 0; row < int(Parts().size()); ++row) {
         table_->insertRow(row);
@@ -219,7 +285,7 @@ void CompositeWindow::BuildControls() {
 
     auto* add = new QPushButton("Aggiungi");
     add->setObjectName("Add");
-    connect(add, &QPushButton::clicked, this, [this] { AppendPart(baricor::DefaultPart(baricor::RectangleSection().window)); });
+    connect(add, &QPushButton::clicked, this, [this] { AppendPart(NewPart({&baricor::RectangleSection(), nullptr})); });
     auto* duplicate = new QPushButton("Duplica");
     duplicate->setObjectName("Duplicate");
     connect(duplicate, &QPushButton::clicked, this, &CompositeWindow::DuplicateSelected);
@@ -277,7 +343,7 @@ void CompositeWindow::BuildControls() {
     derivedRows->setVerticalSpacing(4);
     row = 0;
     for (const baricor::DerivedField& f : baricor::kDerivedFields) {
-        const QString control = f.control;
+        const QString control = DerivedPropertiesWindow::FieldName(f.quantity);
         derivedRows->addWidget(Label(control + "Label", QString::fromUtf8(f.label), SansFont(12, true)), row, 0);
         QLineEdit* field = ResultField(control, QString::fromUtf8(f.label));
         derivedRows->addWidget(field, row, 1);
@@ -325,12 +391,11 @@ void CompositeWindow::BuildControls() {
 
 void CompositeWindow::FillRow(int row) {
     const CompositePart& part = Parts().at(size_t(row));
-    const baricor::PartShape shape = baricor::PartShapeOf(part.shape);
     const QSignalBlocker quiet(table_);
     const QString partName = QString("Parte %1").arg(row + 1);
 
     auto* shapeItem = new QTableWidgetItem(ShapeName(part.shape));
-    shapeItem->setData(kKeyRole, QString::fromStdString(part.shape));
+    shapeItem->setData(kKeyRole, ShapeIndex(part.shape));
     shapeItem->setData(Qt::AccessibleTextRole, partName + ", forma");
     table_->setItem(row, ShapeColumn, shapeItem);
 
@@ -339,24 +404,24 @@ void CompositeWindow::FillRow(int row) {
         empty->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);  // a cell the shape does not use
         table_->setItem(row, c, empty);
     }
-    int dimension = 0;
-    for (const baricor::PartCell& cell : baricor::EditableCells(shape)) {
-        const int column = ColumnOf(cell.role, dimension);
-        const auto text = part.fields.find(cell.key);
-        auto* item = new QTableWidgetItem(text == part.fields.end() ? QString() : QString::fromStdString(text->second));
-        item->setData(kKeyRole, QString::fromStdString(cell.key));
-        const QString label = QString::fromUtf8(cell.label.c_str());
-        if (cell.role == InputRole::Dimension) item->setData(kLabelRole, label);
+    const std::vector<baricor::PartCell> cells = baricor::EditableCells(part.shape);
+    for (size_t i = 0; i < cells.size(); ++i) {
+        const int column = ColumnOf(cells[i]);
+        if (column < FirstDimension || column > ThetaColumn) continue;
+        auto* item = new QTableWidgetItem(QString::fromStdString(baricor::TextOf(part, cells[i])));
+        item->setData(kKeyRole, int(i));
+        const QString label = CellLabel(part.shape, cells[i]);
+        if (cells[i].kind == baricor::PartCell::Dimension) item->setData(kLabelRole, label);
         item->setData(Qt::AccessibleTextRole, partName + ", " + label);
         item->setToolTip(label);
         table_->setItem(row, column, item);
     }
-    if (shape.profile) {
+    if (part.shape.profile) {
         // The catalogue's dimensions, shown but not typed into.
-        const auto& labels = baricor::DimensionLabels(shape.profile->shape);
+        const auto& labels = baricor::DimensionLabels(part.shape.profile->shape);
         for (int i = 0; i < kDimensionColumns; ++i) {
             QTableWidgetItem* item = table_->item(row, FirstDimension + i);
-            item->setText(QString::number(shape.profile->dimensions[size_t(i)], 'g', 6));
+            item->setText(QString::number(part.shape.profile->dimensions[size_t(i)], 'g', 6));
             item->setData(kLabelRole, QString(labels[size_t(i)]));
             item->setData(Qt::AccessibleTextRole, partName + ", " + labels[size_t(i)]);
         }
@@ -367,6 +432,7 @@ void CompositeWindow::FillRow(int row) {
     hole->setCheckState(part.hole ? Qt::Checked : Qt::Unchecked);
     hole->setData(Qt::AccessibleTextRole, partName + ", foro");
     table_->setItem(row, HoleColumn, hole);
+    MarkRow(row);
 }
 
 void CompositeWindow::CellChanged(QTableWidgetItem* item) {
@@ -374,8 +440,8 @@ void CompositeWindow::CellChanged(QTableWidgetItem* item) {
     if (row < 0 || row >= int(Parts().size())) return;
     CompositePart& part = Parts()[size_t(row)];
     if (item->column() == ShapeColumn) {
-        const std::string shape = item->data(kKeyRole).toString().toStdString();
-        if (shape == part.shape) return;
+        const baricor::PartShape shape = ShapeAt(item->data(kKeyRole).toInt());
+        if (shape == part.shape || (!shape.section && !shape.profile)) return;
         part = Reshaped(part, shape);
         FillRow(row);
     } else if (item->column() == HoleColumn) {
@@ -383,9 +449,13 @@ void CompositeWindow::CellChanged(QTableWidgetItem* item) {
         if (hole == part.hole) return;
         part.hole = hole;
     } else {
-        const QString key = item->data(kKeyRole).toString();
-        if (key.isEmpty()) return;
-        part.fields[key.toStdString()] = item->text().toStdString();
+        const QVariant index = item->data(kKeyRole);
+        const std::vector<baricor::PartCell> cells = baricor::EditableCells(part.shape);
+        if (!index.isValid() || index.toInt() < 0 || size_t(index.toInt()) >= cells.size()) return;
+        std::string* text = baricor::TextIn(part, cells[size_t(index.toInt())]);
+        if (!text) return;
+        *text = item->text().toStdString();
+        MarkCell(item);
     }
     Recompute();
 }
@@ -440,42 +510,46 @@ void CompositeWindow::SelectRow(int row) {
 
 void CompositeWindow::Recompute() {
     const baricor::RegionalSeparators& separators = NumberNotation::Separators();
-    const baricor::CompositeAnalysis analysis = baricor::AnalyseComposite(Parts(), separators);
+    // The cells were marked by the separators of their time: new ones mark them all again.
+    if (separators.decimal != markedWith_.decimal || separators.group != markedWith_.group) {
+        markedWith_ = separators;
+        for (int row = 0; row < table_->rowCount(); ++row) MarkRow(row);
+    }
+    const baricor::CompositeAnalysis analysis = analyser_.Analyse(Parts(), separators);
     const baricor::CompositeTexts texts =
         baricor::CompositeTextsOf(analysis, separators.decimal, NumberNotation::ResultFormat());
-    for (size_t i = 0; i < results_.size(); ++i) {
-        results_[i]->setText(QString::fromStdString(texts.results[i]));
-        results_[i]->setCursorPosition(0);
-    }
-    for (size_t i = 0; i < derived_.size(); ++i) {
-        derived_[i]->setText(QString::fromStdString(texts.derived[i]));
-        derived_[i]->setCursorPosition(0);
-    }
-    MarkCells();
+    for (size_t i = 0; i < results_.size(); ++i) WriteField(results_[i], texts.results[i]);
+    for (size_t i = 0; i < derived_.size(); ++i) WriteField(derived_[i], texts.derived[i]);
     WriteMessages(analysis);
     drawing_->ShowComposite(analysis);
 }
 
-void CompositeWindow::MarkCells() {
-    const QSignalBlocker quiet(table_);
-    for (int row = 0; row < table_->rowCount(); ++row) {
-        for (int c = FirstDimension; c <= ThetaColumn; ++c) {
-            QTableWidgetItem* item = table_->item(row, c);
-            if (!item || item->data(kKeyRole).toString().isEmpty()) continue;
-            const bool bad = !baricor::IsNumericText(item->text().toStdString(), NumberNotation::Separators());
-            const QVariant marked = bad ? QVariant(QBrush(kNotANumber)) : QVariant();
-            if (item->data(Qt::BackgroundRole) != marked) item->setData(Qt::BackgroundRole, marked);
-        }
+void CompositeWindow::WriteField(QLineEdit* field, const std::string& text) {
+    const QString value = QString::fromStdString(text);
+    if (field->text() == value) return;
+    field->setText(value);
+    field->setCursorPosition(0);
+}
+
+void CompositeWindow::MarkRow(int row) {
+    for (int c = FirstDimension; c <= ThetaColumn; ++c) {
+        if (QTableWidgetItem* item = table_->item(row, c)) MarkCell(item);
     }
+}
+
+void CompositeWindow::MarkCell(QTableWidgetItem* item) {
+    if (!item->data(kKeyRole).isValid()) return;
+    const QSignalBlocker quiet(table_);
+    const bool bad = !baricor::IsNumericText(item->text().toStdString(), NumberNotation::Separators());
+    const QVariant marked = bad ? QVariant(QBrush(kNotANumber)) : QVariant();
+    if (item->data(Qt::BackgroundRole) != marked) item->setData(Qt::BackgroundRole, marked);
 }
 
 void CompositeWindow::WriteMessages(const baricor::CompositeAnalysis& a) {
     QString problem;
     if (a.badCell) {
-        const auto& [part, key] = *a.badCell;
-        QString label = "forma";
-        for (const baricor::PartCell& cell : baricor::EditableCells(baricor::PartShapeOf(Parts()[part].shape)))
-            if (cell.key == key) label = QString::fromUtf8(cell.label.c_str());
+        const size_t part = a.badCell->part;
+        const QString label = CellLabel(Parts()[part].shape, a.badCell->cell);
         problem = QString::fromUtf8("Parte %1, %2: il testo non è un numero").arg(part + 1).arg(label);
     } else if (a.undefinedPart) {
         problem = QString::fromUtf8("Parte %1: queste misure non danno risultati").arg(*a.undefinedPart + 1);

@@ -25,6 +25,14 @@ public:
     // before the window opens).
     static std::vector<baricor::CompositePart>& Parts();
 
+    // A part of `shape` as its section window opens: its default texts (a
+    // profile's Dx, Dy and θ at 0), not a hole.
+    static baricor::CompositePart NewPart(const baricor::PartShape& shape);
+    // What the shape column shows: the section window's caption or the profile's name.
+    static QString ShapeName(const baricor::PartShape& shape);
+    // A cell's name, as its section window labels it ("a", "tw", "Dx", "θ"; "forma").
+    static QString CellLabel(const baricor::PartShape& shape, const baricor::PartCell& cell);
+
     // Appends a part as the last row, selects it and recomputes.
     void AppendPart(const baricor::CompositePart& part);
     void DuplicateSelected();
@@ -42,7 +50,11 @@ private:
     void BuildControls();
     void FillRow(int row);
     void CellChanged(QTableWidgetItem* item);
-    void MarkCells();
+    // A cell that is not a number is marked; only the cells that change are
+    // looked at again, and all of them when the separators change.
+    void MarkRow(int row);
+    void MarkCell(QTableWidgetItem* item);
+    void WriteField(QLineEdit* field, const std::string& text);
     void WriteMessages(const baricor::CompositeAnalysis& analysis);
     int SelectedRow() const;
     void SelectRow(int row);
@@ -53,4 +65,6 @@ private:
     std::vector<QLineEdit*> results_;  // kCompositeResults order
     std::vector<QLineEdit*> derived_;  // kDerivedFields order
     CompositeDrawing* drawing_ = nullptr;
+    baricor::CompositeAnalyser analyser_;  // a keystroke works out only the part it changed
+    baricor::RegionalSeparators markedWith_;
 };

@@ -79,10 +79,7 @@ void DerivedPropertiesMenu::CopyResults() const {
 
 void DerivedPropertiesMenu::AddToComposite() const {
     baricor::CompositePart part;
-    part.shape = section_->Shape().window;
-    for (const baricor::InputField& input : section_->Shape().inputs) {
-        if (auto* field = section_->findChild<const QLineEdit*>(QString::fromStdString(input.row.control)))
-            part.fields[input.row.control] = field->text().toStdString();
-    }
+    part.shape = {&section_->Shape(), nullptr};
+    part.texts = section_->InputTexts();
     OpenWindows::OpenCompositeWindow()->AppendPart(part);
 }

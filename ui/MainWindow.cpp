@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "Appearance.h"
+#include "CompositeWindow.h"
 #include "Fonts.h"
 #include "HelpWindow.h"
 #include "NumberNotation.h"
@@ -183,4 +184,7 @@ void MainWindow::ChooseDigits(QAction* entry, const std::string& pattern) {
     ClearDigitChecks();
     entry->setChecked(true);
     NumberNotation::SetResultFormat(pattern);
+    // The section windows show the new digits from their next recalculation;
+    // the composite's sums are kept, so writing them again costs only the formatting.
+    if (CompositeWindow* composite = OpenWindows::CompositeWindowIfOpen()) composite->Recompute();
 }

@@ -6,7 +6,7 @@
 // order, a hole's values subtracted; from the sums, the composite centroid and
 // its derived properties.
 
-#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,53 +15,56 @@
 #include "DerivedProperties.h"
 #include "NumericText.h"
 #include "Section.h"
+#include "SectionInputs.h"
 #include "geometry/Region.h"
 #include "profiles/ProfileCatalogue.h"
 
 namespace baricor {
 
-// One part as the user typed it, in plain words that a saved file can hold.
+// What a part is: one of the shapes of AllShapes() or a size of the profile
+// catalogue (neither when its shape is unknown).
+struct PartShape {
+    const SectionShape* section = nullptr;
+    const Profile* profile = nullptr;
+    bool operator==(const PartShape& other) const {
+        return section == other.section && profile == other.profile;
+    }
+    bool operator!=(const PartShape& other) const { return !(*this == other); }
+};
+
+// One part as the user typed it: its texts exactly as its section window
+// holds them. A profile's dimensions are the catalogue's, so it has no
+// dimension texts, only Dx, Dy and theta.
 struct CompositePart {
-    // The section window's name ("Trave1" ... "Trave8") or a profile's name
-    // ("IPE 200").
-    std::string shape;
-    // The texts by the section window's input object names ("Text1", ...,
-    // "Text9" for its Dx, ...); a profile's by kProfileDx, kProfileDy,
-    // kProfileTheta, its dimensions being the catalogue's.
-    std::map<std::string, std::string> fields;
+    PartShape shape;
+    SectionTexts texts;
     bool hole = false;
 };
 
-inline constexpr const char* kProfileDx = "Dx";
-inline constexpr const char* kProfileDy = "Dy";
-inline constexpr const char* kProfileTheta = "Theta";
-
-// What a part's shape text names: one of the eight shapes or a profile.
-struct PartShape {
-    const ShapeUnit* section = nullptr;
-    const Profile* profile = nullptr;
-};
-PartShape PartShapeOf(const std::string& shape);
-
-// One input cell of a part, as the table shows it.
+// One cell of a part: its shape, a dimension (by its place among the shape's
+// dimension names), or one of the texts that place the axes.
 struct PartCell {
-    std::string key;    // the CompositePart::fields key
-    std::string label;  // "a", "Dx", "θ"
-    InputRole role = InputRole::Dimension;
+    enum Kind { Shape, Dimension, Dx, Dy, Theta } kind = Dimension;
+    size_t dimension = 0;
+    bool operator==(const PartCell& other) const {
+        return kind == other.kind && (kind != Dimension || dimension == other.dimension);
+    }
 };
-// The cells the user types into, in the shape's reading order (a profile: Dx,
-// Dy and theta only).
+// The cells the user types into, in reading order: the shape's dimensions
+// (none for a profile), then Dx, Dy and theta.
 std::vector<PartCell> EditableCells(const PartShape& shape);
-
-// A part with its shape's default texts: a section window's as it opens; a
-// profile's Dx, Dy and theta at 0.
-CompositePart DefaultPart(const std::string& shape);
+// The text of a cell (empty where the part has none), and where to write it.
+const std::string& TextOf(const CompositePart& part, const PartCell& cell);
+std::string* TextIn(CompositePart& part, const PartCell& cell);
 
 // A part placed in the common frame (the diagrams' frame of the common axes:
 // x positive to the left, y positive downwards).
 struct PlacedPart {
-    // Its region, where its dimensions make one that can be drawn.
-    std::optional<geometry::Region> region;
+    // Its region, where its dimensions make one that can be drawn; shared, so
+    // that a part that did not change is the same region from one analysis to
+    // the next.
+    std::shared_ptr<const geometry::Region> region;
+    geometry::Box box;  // the region's extent, where it has one
     // Its centroid: (-Dx cos t - Dy sin t, Dx sin t - Dy cos t), t = theta as
     // the section windows turn it.
     geometry::Point centroid;
@@ -87,9 +90,12 @@ struct CompositeWarning {
 };
 
 struct CompositeAnalysis {
-    // The first cell (part, key) that is not a number, or whose shape is unknown
-    // (key "shape").
-    std::optional<std::pair<size_t, std::string>> badCell;
+    // The first cell that is not a number, or whose shape is unknown.
+    struct BadCell {
+        size_t part = 0;
+        PartCell cell;
+    };
+    std::optional<BadCell> badCell;
     // The first part that has no result of its own (its window would be blank).
     std::optional<size_t> undefinedPart;
     // Blank when there is a bad cell, an undefined part, a total area not
@@ -106,10 +112,33 @@ struct CompositeAnalysis {
 // section windows check and read them.
 CompositeAnalysis AnalyseComposite(const std::vector<CompositePart>& parts, const RegionalSeparators& separators);
 
+// The same analysis, keeping what each part gave: a part whose shape, texts,
+// hole flag and separators are those of a part of the last analysis is not
+// worked out again, and neither is the area two such parts share. What it
+// gives is exactly what AnalyseComposite gives.
+class CompositeAnalyser {
+public:
+    CompositeAnalyser();
+    ~CompositeAnalyser();
+    CompositeAnalyser(const CompositeAnalyser&) = delete;
+    CompositeAnalyser& operator=(const CompositeAnalyser&) = delete;
+
+    CompositeAnalysis Analyse(const std::vector<CompositePart>& parts, const RegionalSeparators& separators);
+
+    // How many parts the last analysis worked out anew (the others were kept).
+    size_t PartsWorkedOut() const { return partsWorkedOut_; }
+
+    // What it keeps between analyses.
+    struct Memory;
+
+private:
+    std::unique_ptr<Memory> memory_;
+    size_t partsWorkedOut_ = 0;
+};
+
 // A part's values, read from its texts as its window reads them (no check); none
 // where its window would be blank.
-std::optional<PartValues> PartValuesOf(const PartShape& shape, const CompositePart& part,
-                                       std::string_view decimalSeparator);
+std::optional<PartValues> PartValuesOf(const CompositePart& part, std::string_view decimalSeparator);
 
 // The composite's texts: kCompositeResults order, then kDerivedFields order;
 // every text of a group empty where its values are not defined.

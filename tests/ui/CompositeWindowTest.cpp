@@ -2,6 +2,7 @@
 // menu, the buttons, typing in the table (live results, a bad cell marked and
 // named, never a modal), clicks on the drawing, closing and reopening.
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "NumberNotation.h"
 #include "OpenWindows.h"
 #include "SectionWindow.h"
+#include "Shapes.h"
 #include "UiTestSupport.h"
 
 namespace {
@@ -147,8 +149,8 @@ private slots:
         CompositeWindow* w = OpenWindows::CompositeWindowIfOpen();
         QVERIFY(w && w->isVisible());
         QCOMPARE(Table(w)->rowCount(), 2);
-        QCOMPARE(CompositeWindow::Parts()[0].shape, std::string("Trave7"));
-        QCOMPARE(CompositeWindow::Parts()[0].fields.at("Text1"), std::string("120"));
+        QVERIFY(CompositeWindow::Parts()[0].shape == (baricor::PartShape{&baricor::DoubleTSection(), nullptr}));
+        QCOMPARE(CompositeWindow::Parts()[0].texts.dimensions.at(0), std::string("120"));
         // One part alone: the section window's own figures.
         for (const char* name : {"Text5", "Text7", "Text8", "Text10"}) QVERIFY(!Field(trave7, name)->text().isEmpty());
         w->close();
@@ -163,10 +165,10 @@ private slots:
     }
 
     void aClickOnAPartSelectsItsRow() {
-        CompositeWindow::Parts() = {baricor::DefaultPart("Trave7"), baricor::DefaultPart("Trave1")};
-        CompositeWindow::Parts()[1].fields["Text1"] = "200";
-        CompositeWindow::Parts()[1].fields["Text2"] = "20";
-        CompositeWindow::Parts()[1].fields["Text10"] = "85";
+        CompositeWindow::Parts() = {CompositeWindow::NewPart({&baricor::DoubleTSection(), nullptr}),
+                                    CompositeWindow::NewPart({&baricor::RectangleSection(), nullptr})};
+        CompositeWindow::Parts()[1].texts.dimensions = {"200", "20"};
+        CompositeWindow::Parts()[1].texts.dy = "85";
         CompositeWindow* w = OpenWindows::OpenCompositeWindow();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         auto* drawing = w->findChild<CompositeDrawing*>("Drawing");
@@ -181,6 +183,70 @@ private slots:
         QCOMPARE(Table(w)->currentRow(), 0);
         Table(w)->setCurrentCell(1, 0);
         QCOMPARE(drawing->SelectedPart(), 1);
+    }
+
+    // A digit entry of the menu rewrites the open composite at once, from the
+    // sums it keeps.
+    void aDigitEntryRewritesTheResults() {
+        CompositeWindow* w = OpenWindows::OpenCompositeWindow();
+        Press(w, "Add");
+        MainWindow* form = OpenWindows::MainWindowIfOpen();
+        const struct {
+            const char* entry;
+            const char* A;
+            const char* J1;
+        } entries[] = {{"mnuSei", "1.50000E+04", "2.81250E+07"},
+                       {"mnuDue", "1.5E+04", "2.8E+07"},
+                       {"mnuQuattro", "1.500E+04", "2.813E+07"}};
+        for (const auto& e : entries) {
+            form->findChild<QAction*>(e.entry)->trigger();
+            QCOMPARE(Field(w, "A")->text(), QString(e.A));
+            QCOMPARE(Field(w, "J1")->text(), QString(e.J1));
+            QCOMPARE(Field(w, "xG")->text(), QString("0.00"));  // the centroid keeps its pattern
+        }
+    }
+
+    // A cell is marked by the separators of the moment: other separators
+    // mark the table again, and the sums read the cell by them.
+    void newSeparatorsMarkTheCellsAgain() {
+        CompositeWindow* w = OpenWindows::OpenCompositeWindow();
+        Press(w, "Add");
+        QTableWidget* t = Table(w);
+        TypeInCell(t, 0, CompositeWindow::FirstDimension, "1,5");
+        QVERIFY(t->item(0, CompositeWindow::FirstDimension)->data(Qt::BackgroundRole).isValid());
+        QVERIFY(Field(w, "A")->text().isEmpty());
+        NumberNotation::SetSeparators({",", "."});
+        w->Recompute();
+        QVERIFY(!t->item(0, CompositeWindow::FirstDimension)->data(Qt::BackgroundRole).isValid());
+        QCOMPARE(Field(w, "A")->text(), QString("2,250E+02"));  // 1.5 x 150
+        NumberNotation::SetSeparators({".", ","});
+        w->Recompute();
+        QVERIFY(t->item(0, CompositeWindow::FirstDimension)->data(Qt::BackgroundRole).isValid());
+        QVERIFY(Field(w, "A")->text().isEmpty());
+    }
+
+    // A new shape from the list: its own cells, the catalogue's dimensions for
+    // a profile, the placement and the hole flag kept.
+    void aNewShapeKeepsThePlacement() {
+        CompositeWindow* w = OpenWindows::OpenCompositeWindow();
+        Press(w, "Add");
+        QTableWidget* t = Table(w);
+        TypeInCell(t, 0, CompositeWindow::DxColumn, "12");
+        t->setCurrentCell(0, CompositeWindow::ShapeColumn);
+        t->editItem(t->item(0, CompositeWindow::ShapeColumn));
+        QComboBox* list = t->viewport()->findChild<QComboBox*>();
+        QVERIFY(list);
+        const int ipe = list->findText("IPE 200");
+        QVERIFY(ipe > 0);
+        list->setCurrentIndex(ipe);
+        QTest::keyClick(list, Qt::Key_Return);  // the list commits once the key is through
+        QTRY_COMPARE(t->item(0, CompositeWindow::ShapeColumn)->text(), QString("IPE 200"));
+        QVERIFY(CompositeWindow::Parts()[0].shape.profile);
+        QCOMPARE(CompositeWindow::Parts()[0].texts.dx, std::string("12"));
+        QCOMPARE(t->item(0, CompositeWindow::FirstDimension)->text(), QString("200"));  // h
+        QVERIFY(!(t->item(0, CompositeWindow::FirstDimension)->flags() & Qt::ItemIsEditable));
+        QCOMPARE(Field(w, "A")->text(), QString("2.848E+03"));
+        QCOMPARE(Field(w, "xG")->text(), QString("-12.00"));  // its G 12 to the right of the origin
     }
 };
 

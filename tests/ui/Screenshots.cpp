@@ -17,6 +17,7 @@
 #include "MessageWindow.h"
 #include "OpenWindows.h"
 #include "SectionWindow.h"
+#include "Shapes.h"
 
 namespace {
 
@@ -47,11 +48,10 @@ int main(int argc, char** argv) {
     // A built-up section: a 200 x 20 plate welded on the default double T,
     // the plate's row selected.
     {
-        baricor::CompositePart beam = baricor::DefaultPart("Trave7");
-        baricor::CompositePart plate = baricor::DefaultPart("Trave1");
-        plate.fields["Text1"] = "200";
-        plate.fields["Text2"] = "20";
-        plate.fields["Text10"] = "85";  // Dy: the I's G 85 below the plate's
+        baricor::CompositePart beam = CompositeWindow::NewPart({&baricor::DoubleTSection(), nullptr});
+        baricor::CompositePart plate = CompositeWindow::NewPart({&baricor::RectangleSection(), nullptr});
+        plate.texts.dimensions = {"200", "20"};
+        plate.texts.dy = "85";  // the I's G 85 below the plate's
         CompositeWindow::Parts() = {beam, plate};
         CompositeWindow* composite = OpenWindows::OpenCompositeWindow();
         composite->resize(composite->sizeHint().expandedTo(QSize(1000, 560)));

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <functional>
 
 #include "DerivedProperties.h"
 #include "Recalculate.h"
@@ -19,13 +21,24 @@ namespace {
 const RegionalSeparators kPoint{".", ","};
 constexpr std::string_view kSix = "0.00000E+00";
 
-// A part of window TraveN with its default texts, then `texts` by label.
-CompositePart Part(int window, std::vector<std::pair<std::string, std::string>> texts = {}, bool hole = false) {
-    const ShapeUnit& shape = *ShapeByNumber(window);
-    CompositePart part = DefaultPart(shape.window);
-    for (const auto& [label, text] : texts) {
-        for (const InputField& input : shape.inputs) {
-            if (input.row.label == label) part.fields[input.row.control] = text;
+// A part of the shape at place `number` of AllShapes() with the dimensions a
+// new section starts from and its axes at G, then `texts` by name ("a", "Dx", "θ").
+CompositePart Part(int number, std::vector<std::pair<std::string, std::string>> texts = {}, bool hole = false) {
+    const SectionShape& shape = *ShapeByNumber(number);
+    CompositePart part;
+    part.shape = {&shape, nullptr};
+    for (double d : shape.loadDimensions) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", d);
+        part.texts.dimensions.push_back(text);
+    }
+    part.texts.dx = part.texts.dy = part.texts.theta = "0";
+    for (const auto& [name, text] : texts) {
+        if (name == "Dx") part.texts.dx = text;
+        if (name == "Dy") part.texts.dy = text;
+        if (name == "θ") part.texts.theta = text;
+        for (size_t i = 0; i < shape.dimensionNames.size(); ++i) {
+            if (shape.dimensionNames[i] == name) part.texts.dimensions[i] = text;
         }
     }
     part.hole = hole;
@@ -34,11 +47,22 @@ CompositePart Part(int window, std::vector<std::pair<std::string, std::string>> 
 
 CompositePart ProfilePart(const std::string& name, const std::string& dx, const std::string& dy,
                           const std::string& theta) {
-    CompositePart part = DefaultPart(name);
-    part.fields[kProfileDx] = dx;
-    part.fields[kProfileDy] = dy;
-    part.fields[kProfileTheta] = theta;
+    CompositePart part;
+    part.shape = {nullptr, FindProfile(name)};
+    part.texts.dx = dx;
+    part.texts.dy = dy;
+    part.texts.theta = theta;
     return part;
+}
+
+// What a failure names: the profile, or the shape's place and dimension names.
+std::string NameOf(const CompositePart& part) {
+    if (part.shape.profile) return part.shape.profile->name;
+    std::string name = "shape";
+    if (part.shape.section) {
+        for (const std::string& dimension : part.shape.section->dimensionNames) name += " " + dimension;
+    }
+    return name + " at " + part.texts.dx + ", " + part.texts.dy + ", " + part.texts.theta;
 }
 
 void ExpectNear(double actual, double expected, double relative, const char* what) {
@@ -126,19 +150,17 @@ TEST(Composite, RectangleLessHoleIsTheTube) {
         const CompositeAnalysis a = AnalyseComposite({Part(1, outer), Part(1, inner, true)}, kPoint);
         const CompositeTexts texts = CompositeTextsOf(a, ".", kSix);
 
-        const ShapeUnit& tube = RectangularTubeSection();
+        const SectionShape& tube = RectangularTubeSection();
         const CompositePart tubePart = Part(3, axes);
-        std::vector<std::string> inputs;
-        for (const InputField& input : tube.inputs) inputs.push_back(tubePart.fields.at(input.row.control));
-        const RecalcOutcome window = Recalculate(tube, inputs, ".", kSix);
+        const RecalcOutcome window = Recalculate(tube, tubePart.texts, ".", kSix);
         ASSERT_TRUE(window.hasResult);
-        for (size_t i = 0; i < tube.results.size(); ++i) {
-            const Quantity q = tube.results[i].quantity;
-            EXPECT_EQ(texts.results.at(size_t(q)), window.texts[i]) << tube.results[i].row.label;
+        for (const ResultText& result : window.texts) {
+            if (result.quantity == Quantity::xG || result.quantity == Quantity::yG) continue;
+            EXPECT_EQ(texts.results.at(size_t(result.quantity)), result.text) << QuantitySymbol(result.quantity);
         }
         EXPECT_EQ(a.warning.kind, CompositeWarning::None);
         if (axes.empty()) {
-            EXPECT_EQ(texts.derived, DerivedTexts(DeriveSection(tube, inputs, "."), ".", kSix));
+            EXPECT_EQ(texts.derived, DerivedTexts(DeriveSection(tube, tubePart.texts, "."), ".", kSix));
         }
     }
 }
@@ -148,23 +170,21 @@ TEST(Composite, RectangleLessHoleIsTheTube) {
 TEST(Composite, OnePartAloneIsItsWindows) {
     const std::vector<std::vector<std::pair<std::string, std::string>>> placements = {
         {}, {{"Dx", "12.5"}, {"Dy", "-40"}}, {{"Dx", "-7"}, {"Dy", "3.25"}, {"θ", "35"}}, {{"θ", "-120"}}};
-    for (const ShapeUnit* shape : AllShapes()) {
+    for (int number = 1; number <= int(AllShapes().size()); ++number) {
+        const SectionShape& shape = *ShapeByNumber(number);
         for (const auto& placement : placements) {
-            const CompositePart part = Part(shape->number, placement);
+            const CompositePart part = Part(number, placement);
             const CompositeAnalysis a = AnalyseComposite({part}, kPoint);
             const CompositeTexts texts = CompositeTextsOf(a, ".", kSix);
-            std::vector<std::string> inputs;
-            for (const InputField& input : shape->inputs) inputs.push_back(part.fields.at(input.row.control));
-            const RecalcOutcome window = Recalculate(*shape, inputs, ".", kSix);
-            ASSERT_TRUE(window.hasResult) << shape->window;
-            for (size_t i = 0; i < shape->results.size(); ++i) {
-                const Quantity q = shape->results[i].quantity;
+            const RecalcOutcome window = Recalculate(shape, part.texts, ".", kSix);
+            ASSERT_TRUE(window.hasResult) << NameOf(part);
+            for (const ResultText& result : window.texts) {
+                const Quantity q = result.quantity;
                 if (q == Quantity::xG || q == Quantity::yG) continue;  // the window's are from its faces
-                EXPECT_EQ(texts.results.at(size_t(q)), window.texts[i])
-                    << shape->window << " " << shape->results[i].row.label << " placement " << placement.size();
+                EXPECT_EQ(texts.results.at(size_t(q)), result.text) << NameOf(part) << " " << QuantitySymbol(q);
             }
             if (placement.empty()) {
-                EXPECT_EQ(texts.derived, DerivedTexts(DeriveSection(*shape, inputs, "."), ".", kSix)) << shape->window;
+                EXPECT_EQ(texts.derived, DerivedTexts(DeriveSection(shape, part.texts, "."), ".", kSix)) << NameOf(part);
             }
         }
     }
@@ -175,9 +195,9 @@ TEST(Composite, OnePartAloneIsItsWindows) {
 // Jy and Jxy, so its centroid is (Sy / A, Sx / A).
 TEST(Composite, PlacedRegionsHaveThePartsValues) {
     std::vector<CompositePart> parts;
-    for (const ShapeUnit* shape : AllShapes()) {
-        parts.push_back(Part(shape->number, {{"Dx", "12.5"}, {"Dy", "-40"}, {"θ", "35"}}));
-        parts.push_back(Part(shape->number, {{"Dx", "-3"}, {"Dy", "7"}, {"θ", "-100"}}));
+    for (int number = 1; number <= int(AllShapes().size()); ++number) {
+        parts.push_back(Part(number, {{"Dx", "12.5"}, {"Dy", "-40"}, {"θ", "35"}}));
+        parts.push_back(Part(number, {{"Dx", "-3"}, {"Dy", "7"}, {"θ", "-100"}}));
     }
     for (const char* profile : {"IPE 200", "UPE 200", "L 100x100x10"}) {
         parts.push_back(ProfilePart(profile, "12.5", "-40", "35"));
@@ -186,23 +206,23 @@ TEST(Composite, PlacedRegionsHaveThePartsValues) {
     for (const CompositePart& part : parts) {
         const CompositeAnalysis a = AnalyseComposite({part}, kPoint);
         ASSERT_EQ(a.placed.size(), 1u);
-        ASSERT_TRUE(a.placed[0].region) << part.shape;
-        const std::optional<PartValues> v = PartValuesOf(PartShapeOf(part.shape), part, ".");
+        ASSERT_TRUE(a.placed[0].region) << NameOf(part);
+        const std::optional<PartValues> v = PartValuesOf(part, ".");
         ASSERT_TRUE(v);
         const geometry::Moments m = geometry::MomentsOf(*a.placed[0].region);
         const double scale = std::sqrt(v->about.Jx + v->about.Jy);  // sqrt of a moment of inertia: mm^2 x mm
         // The circle's and the ring's formulas take pi as 3.141592, their
         // arcs are exact: 2e-7 apart.
         const double shortPi = 1e-6;
-        EXPECT_NEAR(m.A, v->A, shortPi * v->A) << part.shape;
-        EXPECT_NEAR(m.Sx / m.A, v->about.Sx / v->A, 1e-9 * scale / std::sqrt(v->A)) << part.shape;
-        EXPECT_NEAR(m.Sy / m.A, v->about.Sy / v->A, 1e-9 * scale / std::sqrt(v->A)) << part.shape;
-        EXPECT_NEAR(a.placed[0].centroid.x, v->about.Sy / v->A, 1e-9 * scale / std::sqrt(v->A)) << part.shape;
-        EXPECT_NEAR(a.placed[0].centroid.y, v->about.Sx / v->A, 1e-9 * scale / std::sqrt(v->A)) << part.shape;
-        EXPECT_NEAR(m.Jx, v->about.Jx, shortPi * scale * scale) << part.shape;
-        EXPECT_NEAR(m.Jy, v->about.Jy, shortPi * scale * scale) << part.shape;
+        EXPECT_NEAR(m.A, v->A, shortPi * v->A) << NameOf(part);
+        EXPECT_NEAR(m.Sx / m.A, v->about.Sx / v->A, 1e-9 * scale / std::sqrt(v->A)) << NameOf(part);
+        EXPECT_NEAR(m.Sy / m.A, v->about.Sy / v->A, 1e-9 * scale / std::sqrt(v->A)) << NameOf(part);
+        EXPECT_NEAR(a.placed[0].centroid.x, v->about.Sy / v->A, 1e-9 * scale / std::sqrt(v->A)) << NameOf(part);
+        EXPECT_NEAR(a.placed[0].centroid.y, v->about.Sx / v->A, 1e-9 * scale / std::sqrt(v->A)) << NameOf(part);
+        EXPECT_NEAR(m.Jx, v->about.Jx, shortPi * scale * scale) << NameOf(part);
+        EXPECT_NEAR(m.Jy, v->about.Jy, shortPi * scale * scale) << NameOf(part);
         // The window's clean-up zeroes a product below 1e-5 of Jx or Jy.
-        EXPECT_NEAR(m.Jxy, v->about.Jxy, 2e-5 * scale * scale) << part.shape;
+        EXPECT_NEAR(m.Jxy, v->about.Jxy, 2e-5 * scale * scale) << NameOf(part);
     }
 }
 
@@ -287,8 +307,8 @@ TEST(Composite, CellsReadByTheProgramsRules) {
         const CompositeAnalysis a = AnalyseComposite({Part(1), Part(1, {{"a", c.text}})}, c.separators);
         if (!c.reads) {
             ASSERT_TRUE(a.badCell) << c.text;
-            EXPECT_EQ(a.badCell->first, 1u);
-            EXPECT_EQ(a.badCell->second, "Text1");
+            EXPECT_EQ(a.badCell->part, 1u);
+            EXPECT_TRUE(a.badCell->cell == (PartCell{PartCell::Dimension, 0}));
             EXPECT_FALSE(a.totals);
             EXPECT_EQ(CompositeTextsOf(a, ".", kSix).results, std::vector<std::string>(8));
             continue;
@@ -298,10 +318,11 @@ TEST(Composite, CellsReadByTheProgramsRules) {
         EXPECT_EQ(a.totals->A, 15000 + c.A) << c.text;
     }
     CompositePart unknown = Part(1);
-    unknown.shape = "Trave9";
+    unknown.shape = {};
     const CompositeAnalysis a = AnalyseComposite({Part(1), unknown}, kPoint);
     ASSERT_TRUE(a.badCell);
-    EXPECT_EQ(*a.badCell, (std::pair<size_t, std::string>{1, "shape"}));
+    EXPECT_EQ(a.badCell->part, 1u);
+    EXPECT_EQ(a.badCell->cell.kind, PartCell::Shape);
 }
 
 TEST(Composite, PartWithoutResultBlanksTheTotals) {
@@ -329,6 +350,100 @@ TEST(Composite, ProfilePartIsItsCatalogueValuesPlaced) {
     // The I's depth h: top fibre 0, bottom 200 from the common axis.
     ASSERT_TRUE(a.derived);
     EXPECT_NEAR(a.derived->Wx, a.totals->Jx0 / (ipe.dimensions[0] / 2), 1e-6 * a.derived->Wx);
+}
+
+// The analyser keeps what each part gave: after every edit it gives exactly
+// what a fresh analysis of the same table gives, working out only the parts
+// whose shape, texts, hole flag or separators changed.
+TEST(CompositeAnalyser, EachEditGivesWhatAFreshAnalysisGives) {
+    struct Step {
+        const char* edit;
+        std::function<void(std::vector<CompositePart>&, RegionalSeparators&)> change;
+        size_t workedOut;
+        CompositeWarning::Kind warning;
+    };
+    const Step steps[] = {
+        {"a plate on an I with a small hole in the I", [](auto&, auto&) {}, 3, CompositeWarning::None},
+        {"the plate wider", [](auto& p, auto&) { p[1].texts.dimensions[0] = "210"; }, 1, CompositeWarning::None},
+        {"nothing changed", [](auto&, auto&) {}, 0, CompositeWarning::None},
+        // The hole made solid: it now shares its area with the I's web.
+        {"the hole made solid", [](auto& p, auto&) { p[2].hole = false; }, 1, CompositeWarning::Overlap},
+        {"the comma as decimal separator", [](auto&, auto& s) { s = {",", "."}; }, 3, CompositeWarning::Overlap},
+        {"the I's Dx not a number", [](auto& p, auto&) { p[0].texts.dx = "1x"; }, 1, CompositeWarning::None},
+        {"the I's Dx put right", [](auto& p, auto&) { p[0].texts.dx = "0"; }, 1, CompositeWarning::Overlap},
+        {"the small part a hole again", [](auto& p, auto&) { p[2].hole = true; }, 1, CompositeWarning::None},
+        // The plate sinks 1 mm into the I's top flange.
+        {"the plate lower", [](auto& p, auto&) { p[1].texts.dy = "84"; }, 1, CompositeWarning::Overlap},
+        {"the plate back on top", [](auto& p, auto&) { p[1].texts.dy = "85"; }, 1, CompositeWarning::None},
+        {"the I removed", [](auto& p, auto&) { p.erase(p.begin()); }, 0, CompositeWarning::HoleOutside},
+        {"the plate duplicated", [](auto& p, auto&) { p.insert(p.begin() + 1, p[0]); }, 0, CompositeWarning::Overlap},
+        // Half a turn of the axes puts the copy's G 85 below the origin, clear of the first plate.
+        {"the copy turned", [](auto& p, auto&) { p[1].texts.theta = "180"; }, 1, CompositeWarning::HoleOutside},
+        {"a profile added", [](auto& p, auto&) { p.push_back(ProfilePart("IPE 200", "0", "300", "0")); }, 1,
+         CompositeWarning::HoleOutside},
+    };
+    std::vector<CompositePart> parts = {Part(7), Part(1, {{"a", "200"}, {"b", "20"}, {"Dy", "85"}}),
+                                        Part(1, {{"a", "10"}, {"b", "10"}}, true)};
+    RegionalSeparators separators = kPoint;
+    CompositeAnalyser analyser;
+    for (const Step& step : steps) {
+        step.change(parts, separators);
+        const CompositeAnalysis kept = analyser.Analyse(parts, separators);
+        const CompositeAnalysis fresh = AnalyseComposite(parts, separators);
+        EXPECT_EQ(analyser.PartsWorkedOut(), step.workedOut) << step.edit;
+        EXPECT_EQ(kept.warning.kind, step.warning) << step.edit;
+        EXPECT_EQ(kept.warning.kind, fresh.warning.kind) << step.edit;
+        EXPECT_EQ(kept.warning.part, fresh.warning.part) << step.edit;
+        EXPECT_EQ(kept.warning.other, fresh.warning.other) << step.edit;
+        EXPECT_EQ(kept.badCell.has_value(), fresh.badCell.has_value()) << step.edit;
+        if (kept.badCell && fresh.badCell) {
+            EXPECT_EQ(kept.badCell->part, fresh.badCell->part) << step.edit;
+            EXPECT_TRUE(kept.badCell->cell == fresh.badCell->cell) << step.edit;
+        }
+        EXPECT_EQ(kept.undefinedPart, fresh.undefinedPart) << step.edit;
+        const CompositeTexts keptTexts = CompositeTextsOf(kept, separators.decimal, kSix);
+        const CompositeTexts freshTexts = CompositeTextsOf(fresh, separators.decimal, kSix);
+        EXPECT_EQ(keptTexts.results, freshTexts.results) << step.edit;
+        EXPECT_EQ(keptTexts.derived, freshTexts.derived) << step.edit;
+        ASSERT_EQ(kept.placed.size(), fresh.placed.size()) << step.edit;
+        for (size_t i = 0; i < kept.placed.size(); ++i) {
+            EXPECT_EQ(kept.placed[i].hole, fresh.placed[i].hole) << step.edit << " part " << i;
+            EXPECT_EQ(kept.placed[i].centroid.x, fresh.placed[i].centroid.x) << step.edit << " part " << i;
+            EXPECT_EQ(kept.placed[i].centroid.y, fresh.placed[i].centroid.y) << step.edit << " part " << i;
+            ASSERT_EQ(bool(kept.placed[i].region), bool(fresh.placed[i].region)) << step.edit << " part " << i;
+            if (!kept.placed[i].region) continue;
+            const geometry::Box k = geometry::BoundsOf(*kept.placed[i].region);
+            const geometry::Box f = geometry::BoundsOf(*fresh.placed[i].region);
+            EXPECT_EQ(std::vector<double>({k.xMin, k.xMax, k.yMin, k.yMax}),
+                      std::vector<double>({f.xMin, f.xMax, f.yMin, f.yMax}))
+                << step.edit << " part " << i;
+        }
+    }
+}
+
+// Which cell stops the analysis: the first of the first part that has one,
+// named by what it is, so that the window can name it.
+TEST(Composite, BadCellIsNamedByWhatItIs) {
+    struct Case {
+        const char* name;
+        std::vector<CompositePart> parts;
+        size_t part;
+        PartCell cell;
+    };
+    const Case cases[] = {
+        {"second dimension", {Part(1), Part(5, {{"b", "?"}, {"Dy", "?"}})}, 1, {PartCell::Dimension, 1}},
+        {"Dy after good dimensions", {Part(5, {{"Dy", "1..2"}, {"θ", "x"}}), Part(1, {{"a", "y"}})}, 0,
+         {PartCell::Dy, 0}},
+        {"θ", {Part(2, {{"θ", ""}})}, 0, {PartCell::Theta, 0}},
+        {"a profile's Dx", {Part(1), ProfilePart("HEB 140", "1,5", "0", "0")}, 1, {PartCell::Dx, 0}},
+    };
+    for (const Case& c : cases) {
+        const CompositeAnalysis a = AnalyseComposite(c.parts, kPoint);
+        ASSERT_TRUE(a.badCell) << c.name;
+        EXPECT_EQ(a.badCell->part, c.part) << c.name;
+        EXPECT_EQ(a.badCell->cell.kind, c.cell.kind) << c.name;
+        EXPECT_EQ(a.badCell->cell.dimension, c.cell.dimension) << c.name;
+    }
 }
 
 }  // namespace
