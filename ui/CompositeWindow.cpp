@@ -256,6 +256,10 @@ CompositeWindow::CompositeWindow() {
     setFont(DefaultFont());
     markedWith_ = NumberNotation::Separators();
     BuildControls();
+    // Another pattern from the digit menu: the sums are kept, so writing them
+    // again costs only the formatting.
+    connect(&NumberNotation::ResultFormatChanges(), &NumberNotation::ResultFormatSignal::changed, this,
+            &CompositeWindow::Recompute);
     for (int row = 0; row < int(Parts().size()); ++row) {
         table_->insertRow(row);
         FillRow(row);

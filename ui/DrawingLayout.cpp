@@ -6,6 +6,8 @@
 #include <limits>
 
 #include "Angles.h"
+#include "geometry/ArcAngles.h"
+#include "geometry/Builders.h"
 
 namespace {
 
@@ -52,18 +54,18 @@ struct Bounds {
     }
 };
 
-Bounds BoundsOf(const baricor::DerivedSection& derived, const std::optional<baricor::PlanePoint>& shearCentre) {
+Bounds BoundsOf(const baricor::geometry::Region& outline, const std::optional<baricor::DerivedValues>& values,
+                const std::optional<baricor::PlanePoint>& shearCentre) {
     Bounds b;
-    for (const auto& polygon : derived.outline->polygons)
-        for (const baricor::PlanePoint& p : polygon) b.Include(p.x, p.y);
-    for (double r : derived.outline->circleRadii) {
-        b.Include(r, r);
-        b.Include(-r, -r);
+    if (!outline.contours.empty()) {
+        const baricor::geometry::Box box = baricor::geometry::BoundsOf(outline);
+        b.Include(box.xMax, box.yMax);
+        b.Include(box.xMin, box.yMin);
     }
-    if (derived.values) {
+    if (values) {
         // The ellipse's extent along x and y.
-        const baricor::CentralEllipse e = baricor::CentralEllipseOf(*derived.values);
-        const double t = baricor::DegreesToRadians(derived.values->alpha);
+        const baricor::CentralEllipse e = baricor::CentralEllipseOf(*values);
+        const double t = baricor::DegreesToRadians(values->alpha);
         const double halfWidth = Length(e.alongJ1Axis * std::cos(t), e.alongJ2Axis * std::sin(t));
         const double halfHeight = Length(e.alongJ1Axis * std::sin(t), e.alongJ2Axis * std::cos(t));
         b.Include(halfWidth, halfHeight);
@@ -136,10 +138,17 @@ QRectF AxisLabel(const QPointF& g, const QPointF& along, const QPointF& across, 
 
 DrawingLayout LayOutDrawing(const baricor::DerivedSection& derived, const QRectF& area, const QSizeF& labelSize,
                             const std::optional<baricor::PlanePoint>& shearCentre) {
+    if (!derived.outline) return DrawingLayout();
+    return LayOutDrawing(baricor::geometry::RegionFromOutline(*derived.outline), derived.values, area, labelSize,
+                         shearCentre);
+}
+
+DrawingLayout LayOutDrawing(const baricor::geometry::Region& outline,
+                            const std::optional<baricor::DerivedValues>& values, const QRectF& area,
+                            const QSizeF& labelSize, const std::optional<baricor::PlanePoint>& shearCentre) {
     DrawingLayout out;
-    if (!derived.outline) return out;
     out.outlineShown = true;
-    out.valuesShown = derived.values.has_value();
+    out.valuesShown = values.has_value();
 
     // Room for the axis names all round, and the reference arrows in a corner
     // beside or below the section, whichever leaves the section larger.
@@ -150,7 +159,7 @@ DrawingLayout LayOutDrawing(const baricor::DerivedSection& derived, const QRectF
     above.setBottom(std::min(inner.bottom(), out.reference.box.top() - kCorner));
     QRectF beside = inner;
     beside.setRight(std::min(inner.right(), out.reference.box.left() - kCorner));
-    const Bounds b = BoundsOf(derived, shearCentre);
+    const Bounds b = BoundsOf(outline, values, shearCentre);
     const double scaleAbove = FitScale(b, above);
     const double scaleBeside = FitScale(b, beside);
     out.fitBox = scaleAbove >= scaleBeside ? above : beside;
@@ -162,17 +171,30 @@ DrawingLayout LayOutDrawing(const baricor::DerivedSection& derived, const QRectF
     auto at = [&](double x, double y) { return out.g + QPointF(-x * s, y * s); };
 
     out.outline.setFillRule(Qt::OddEvenFill);
-    for (const auto& polygon : derived.outline->polygons) {
-        QPolygonF points;
-        for (const baricor::PlanePoint& p : polygon) points << OnPixel(at(p.x, p.y));
-        out.outline.addPolygon(points);
+    for (const baricor::geometry::Contour& contour : outline.contours) {
+        if (contour.empty()) continue;
+        out.outline.moveTo(OnPixel(at(contour.front().from.x, contour.front().from.y)));
+        for (const baricor::geometry::Piece& piece : contour) {
+            if (!piece.arc || !(piece.radius * s > 0)) {
+                out.outline.lineTo(OnPixel(at(piece.to.x, piece.to.y)));
+                continue;
+            }
+            // A direction at angle φ in the section's frame lands at 180° + φ
+            // in the painter's angles (x is mirrored, and the painter counts
+            // upwards while y grows downwards), turning the same way.
+            const double r = piece.radius * s;
+            const QPointF centre = at(piece.centre.x, piece.centre.y);
+            namespace arcs = baricor::geometry::detail;
+            const double start = 180 + arcs::StartAngle(piece) * 180 / baricor::kPi;
+            const double sweep = arcs::SweepOf(piece) * 180 / baricor::kPi;
+            out.outline.arcTo(QRectF(centre - QPointF(r, r), QSizeF(2 * r, 2 * r)), start, sweep);
+        }
         out.outline.closeSubpath();
     }
-    for (double r : derived.outline->circleRadii) out.outline.addEllipse(out.g, r * s, r * s);
     out.outlineBox = out.outline.boundingRect();
-    if (!derived.values) return out;
+    if (!values) return out;
 
-    const baricor::DerivedValues& v = *derived.values;
+    const baricor::DerivedValues& v = *values;
     // The J1 axis points along (cos α, sin α) in the section's frame, the J2
     // axis a right angle further on, along (-sin α, cos α); on screen x is mirrored.
     const double t = baricor::DegreesToRadians(v.alpha);

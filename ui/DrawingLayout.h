@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "DerivedProperties.h"
+#include "geometry/Region.h"
 
 struct ReferenceArrows {
     QPointF origin;  // where both arrows start
@@ -60,4 +61,11 @@ struct DrawingLayout {
 // `labelSize` is the box of the widest one-letter label in the drawing's font;
 // `shearCentre`, when given, is in mm about G in the section's frame.
 DrawingLayout LayOutDrawing(const baricor::DerivedSection& derived, const QRectF& area, const QSizeF& labelSize,
+                            const std::optional<baricor::PlanePoint>& shearCentre = std::nullopt);
+// The same for an outline bounded by segments and arcs (a rolled profile with
+// its fillets), in mm about G in the section's frame, with the values where
+// they are defined. The arcs stay arcs on screen.
+DrawingLayout LayOutDrawing(const baricor::geometry::Region& outline,
+                            const std::optional<baricor::DerivedValues>& values, const QRectF& area,
+                            const QSizeF& labelSize,
                             const std::optional<baricor::PlanePoint>& shearCentre = std::nullopt);

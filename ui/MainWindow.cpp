@@ -9,7 +9,6 @@
 #include <QToolButton>
 
 #include "Appearance.h"
-#include "CompositeWindow.h"
 #include "Fonts.h"
 #include "HelpWindow.h"
 #include "NumberNotation.h"
@@ -150,6 +149,7 @@ void MainWindow::BuildMenus() {
     closeAll->setObjectName("mnuChiudi");
     connect(closeAll, &QAction::triggered, this, [] {
         OpenWindows::CloseAllSectionWindows();
+        OpenWindows::CloseProfilesWindow();
         OpenWindows::CloseCompositeWindow();
     });
 
@@ -162,6 +162,12 @@ void MainWindow::BuildMenus() {
     QAction* guida = help->addAction("Guida");
     guida->setObjectName("mnuGuida");
     connect(guida, &QAction::triggered, this, [this] { ShowHelpWindow(this); });
+
+    // The catalogue of rolled profiles, an entry of the menu bar itself.
+    QAction* profiles = menuBar()->addAction(QString::fromUtf8("&Profili…"));
+    profiles->setObjectName("mnuProfili");
+    profiles->setShortcut(Qt::Key_F5);
+    connect(profiles, &QAction::triggered, this, [] { OpenWindows::OpenProfilesWindow(); });
 
     // Built-up sections, after the menus the window has always had.
     QAction* composite = menuBar()->addAction(QString::fromUtf8("Sezione composta…"));
@@ -184,7 +190,4 @@ void MainWindow::ChooseDigits(QAction* entry, const std::string& pattern) {
     ClearDigitChecks();
     entry->setChecked(true);
     NumberNotation::SetResultFormat(pattern);
-    // The section windows show the new digits from their next recalculation;
-    // the composite's sums are kept, so writing them again costs only the formatting.
-    if (CompositeWindow* composite = OpenWindows::CompositeWindowIfOpen()) composite->Recompute();
 }

@@ -20,7 +20,16 @@ baricor::RegionalSeparators& CurrentSeparators() {
 }  // namespace
 
 const std::string& ResultFormat() { return CurrentFormat(); }
-void SetResultFormat(const std::string& pattern) { CurrentFormat() = pattern; }
+void SetResultFormat(const std::string& pattern) {
+    if (CurrentFormat() == pattern) return;
+    CurrentFormat() = pattern;
+    emit ResultFormatChanges().changed();
+}
+
+ResultFormatSignal& ResultFormatChanges() {
+    static ResultFormatSignal* signal = new ResultFormatSignal;  // outlives every window
+    return *signal;
+}
 
 const baricor::RegionalSeparators& Separators() { return CurrentSeparators(); }
 void SetSeparators(const baricor::RegionalSeparators& separators) { CurrentSeparators() = separators; }

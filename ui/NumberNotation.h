@@ -3,6 +3,7 @@
 // in the main window's digit menu, and the user's regional separators, which
 // the numeric check, the reading and the result texts follow.
 
+#include <QObject>
 #include <string>
 
 #include "NumericText.h"
@@ -10,6 +11,16 @@
 class QLocale;
 
 namespace NumberNotation {
+
+// Tells the windows that rewrite their figures at once (the profiles and the
+// composite window)
+// that the digit menu chose another pattern.
+class ResultFormatSignal : public QObject {
+    Q_OBJECT
+signals:
+    void changed();
+};
+ResultFormatSignal& ResultFormatChanges();
 
 // The program-wide display pattern of the section results; only the main
 // window writes it.

@@ -6,6 +6,7 @@
 #include "AboutWindow.h"
 #include "CompositeWindow.h"
 #include "MainWindow.h"
+#include "ProfilesWindow.h"
 #include "SectionLayout.h"
 #include "SectionWindow.h"
 #include "Shapes.h"
@@ -34,6 +35,11 @@ QPointer<AboutWindow>& AboutWindowSlot() {
 
 QPointer<CompositeWindow>& CompositeWindowSlot() {
     static QPointer<CompositeWindow> window;
+    return window;
+}
+
+QPointer<ProfilesWindow>& ProfilesWindowSlot() {
+    static QPointer<ProfilesWindow> window;
     return window;
 }
 
@@ -103,9 +109,27 @@ AboutWindow* ShowAboutWindow() {
     return slot;
 }
 
+ProfilesWindow* OpenProfilesWindow() {
+    QPointer<ProfilesWindow>& slot = ProfilesWindowSlot();
+    if (!slot) {
+        slot = new ProfilesWindow();
+        slot->adjustSize();  // its size comes from its layout
+        slot->move(FirstPlaceBeside(0, *slot, MainWindowSlot().data()));
+    }
+    BringToFront(slot);
+    return slot;
+}
+
+ProfilesWindow* ProfilesWindowIfOpen() { return ProfilesWindowSlot(); }
+
+void CloseProfilesWindow() {
+    if (ProfilesWindow* window = ProfilesWindowSlot()) window->close();
+}
+
 void EndProgram() {
     CloseAllSectionWindows();
     CloseCompositeWindow();
+    CloseProfilesWindow();
     if (AboutWindow* info = AboutWindowSlot()) info->close();
     if (MainWindow* form = MainWindowSlot()) form->close();
     QCoreApplication::quit();

@@ -7,6 +7,7 @@
 class AboutWindow;
 class CompositeWindow;
 class MainWindow;
+class ProfilesWindow;
 class SectionWindow;
 class QWidget;
 
@@ -37,6 +38,12 @@ void CloseCompositeWindow();
 
 // The about window, one at a time.
 AboutWindow* ShowAboutWindow();
+
+// "Profili": loaded beside the main window if it is not, then brought to the
+// front; one at a time. It closes with "Chiudi Tutto" and "Esci".
+ProfilesWindow* OpenProfilesWindow();
+ProfilesWindow* ProfilesWindowIfOpen();
+void CloseProfilesWindow();
 
 // "Esci": every window closes and the event loop ends.
 void EndProgram();

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "Fonts.h"
+#include "geometry/Builders.h"
 #include "NumberNotation.h"
 #include "ResultFormat.h"
 
@@ -48,8 +49,19 @@ PrincipalAxesDrawing::PrincipalAxesDrawing(QWidget* parent) : QFrame(parent) {
 
 void PrincipalAxesDrawing::Show(const baricor::DerivedSection& derived,
                                 const std::optional<baricor::PlanePoint>& shearCentre) {
-    derived_ = derived;
+    outline_.reset();
+    if (derived.outline) outline_ = baricor::geometry::RegionFromOutline(*derived.outline);
+    values_ = derived.values;
     shearCentre_ = shearCentre;
+    Describe();
+    update();
+}
+
+void PrincipalAxesDrawing::Show(const baricor::geometry::Region& outline,
+                                const std::optional<baricor::DerivedValues>& values) {
+    outline_ = outline;
+    values_ = values;
+    shearCentre_.reset();
     Describe();
     update();
 }
@@ -57,12 +69,12 @@ void PrincipalAxesDrawing::Show(const baricor::DerivedSection& derived,
 // What a screen reader says of the drawing: what it shows at the moment.
 void PrincipalAxesDrawing::Describe() {
     QString text;
-    if (!derived_.outline) {
+    if (!outline_) {
         text = "Nessuna sezione da disegnare";
-    } else if (!derived_.values) {
+    } else if (!values_) {
         text = "Contorno della sezione; baricentro e assi principali non definiti";
     } else {
-        const std::string alpha = baricor::FormatValue(derived_.values->alpha, baricor::CentroidFormat,
+        const std::string alpha = baricor::FormatValue(values_->alpha, baricor::CentroidFormat,
                                                        NumberNotation::Separators().decimal);
         text = QString::fromUtf8("Contorno della sezione con il baricentro G, gli assi principali 1 e 2 ruotati di "
                                  "α = %1 gradi dall'asse x e l'ellisse centrale d'inerzia")
@@ -77,12 +89,13 @@ DrawingLayout PrincipalAxesDrawing::Layout() const {
     QSizeF label(0, metrics.height());
     for (const char* text : kLabels)
         label.setWidth(std::max(label.width(), metrics.horizontalAdvance(QString::fromUtf8(text))));
-    return LayOutDrawing(derived_, contentsRect(), label, shearCentre_);
+    if (!outline_) return DrawingLayout();
+    return LayOutDrawing(*outline_, values_, contentsRect(), label, shearCentre_);
 }
 
 void PrincipalAxesDrawing::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
-    if (!derived_.outline) return;
+    if (!outline_) return;
     const DrawingLayout layout = Layout();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -20,6 +20,10 @@ public:
     // G, in the section's frame) marked where one is given.
     void Show(const baricor::DerivedSection& derived,
               const std::optional<baricor::PlanePoint>& shearCentre = std::nullopt);
+    // Draws an outline of segments and arcs (mm about G, in the section's
+    // frame) with its values where they are defined: a rolled profile with its
+    // fillets.
+    void Show(const baricor::geometry::Region& outline, const std::optional<baricor::DerivedValues>& values);
 
     // Where each part lands at the drawing's present size.
     DrawingLayout Layout() const;
@@ -37,6 +41,7 @@ protected:
 private:
     void Describe();
 
-    baricor::DerivedSection derived_;
+    std::optional<baricor::geometry::Region> outline_;
+    std::optional<baricor::DerivedValues> values_;
     std::optional<baricor::PlanePoint> shearCentre_;
 };

@@ -8,6 +8,8 @@
 #include "DerivedProperties.h"
 #include "DrawingLayout.h"
 #include "Shapes.h"
+#include "geometry/Region.h"
+#include "profiles/ProfileProperties.h"
 
 Q_DECLARE_METATYPE(baricor::Dimensions)
 
@@ -237,6 +239,66 @@ private slots:
         QVERIFY(!noArea.outline.isEmpty());
         const DrawingLayout none = LayOut(4, {100, 120}, QRectF(0, 0, 200, 325));
         QVERIFY(!none.outlineShown && none.outline.isEmpty());
+    }
+
+    // An outline with arcs keeps them round: a quarter disc of radius 100 in
+    // the section's frame (x to the left, y downwards) lies left of and below
+    // its corner on screen, and along its bisector it reaches past the chord
+    // to the arc and no farther.
+    void arcsBulgeWhereTheSectionDoes() {
+        namespace g = baricor::geometry;
+        const double R = 100;
+        g::Region quarter;
+        quarter.contours.push_back({g::Segment({0, 0}, {R, 0}), g::Arc({R, 0}, {0, R}, {0, 0}, R, true),
+                                    g::Segment({0, R}, {0, 0})});
+        const DrawingLayout l = LayOutDrawing(quarter, std::nullopt, QRectF(0, 0, 300, 300), kLabel);
+        QVERIFY(l.outlineShown && !l.valuesShown);
+        const double s = l.scale;
+        QVERIFY(s > 1);
+        auto at = [&](double x, double y) { return l.g + QPointF(-x * s, y * s); };
+        const double diagonal = 1 / std::sqrt(2.0);
+        QVERIFY(l.outline.contains(at(0.95 * R * diagonal, 0.95 * R * diagonal)));  // past the chord at 0.71 R
+        QVERIFY(!l.outline.contains(at(1.05 * R * diagonal, 1.05 * R * diagonal)));
+        QVERIFY(!l.outline.contains(at(-0.3 * R, 0.3 * R)));
+        QVERIFY(!l.outline.contains(at(0.3 * R, -0.3 * R)));
+        QVERIFY(std::abs(l.outlineBox.width() - R * s) < 1.5);
+        QVERIFY(std::abs(l.outlineBox.height() - R * s) < 1.5);
+        QVERIFY(std::abs(l.outlineBox.right() - l.g.x()) < 1 && std::abs(l.outlineBox.top() - l.g.y()) < 1);
+    }
+
+    // IPE 200 (h 200, b 100, tw 5.6, tf 8.5, r 12) with its root fillets: it
+    // fills the box along its depth, G in the middle of its web, and each
+    // corner between web and flange is filled by the fillet's material up to
+    // the fillet's circle, about (14.8, 79.5) from G, and left empty inside it.
+    void aProfileIsDrawnWithItsFillets() {
+        const baricor::Profile* ipe = baricor::FindProfile("IPE 200");
+        QVERIFY(ipe);
+        const baricor::ProfileProperties p = baricor::PropertiesOf(*ipe);
+        baricor::DerivedValues v;
+        v.A = p.A;
+        v.J1 = p.J1;
+        v.J2 = p.J2;
+        v.alpha = p.alpha;
+        const QRectF area(0, 0, 600, 800);
+        const DrawingLayout l = LayOutDrawing(baricor::ProfileRegion(*ipe), v, area, kLabel);
+        QVERIFY(l.valuesShown);
+        const double s = l.scale;
+        QVERIFY(std::abs(l.outlineBox.height() - 200 * s) < 1.5);
+        QVERIFY(std::abs(l.outlineBox.width() - 100 * s) < 1.5);
+        QVERIFY(l.fitBox.adjusted(-1, -1, 1, 1).contains(l.outlineBox));
+        QVERIFY(std::abs(l.outlineBox.center().x() - l.g.x()) < 1 && std::abs(l.outlineBox.center().y() - l.g.y()) < 1);
+        QVERIFY(std::abs(l.axis1.y()) < 1e-12);  // α = 0: the J1 axis horizontal
+        auto at = [&](double x, double y) { return l.g + QPointF(-x * s, y * s); };
+        for (double sx : {1.0, -1.0})
+            for (double sy : {1.0, -1.0}) {
+                QVERIFY(l.outline.contains(at(sx * 4.8, sy * 89.5)));   // 14.1 from the fillet's centre
+                QVERIFY(!l.outline.contains(at(sx * 7.3, sy * 87.0)));  // 10.6 from it
+                QVERIFY(!l.outline.contains(at(sx * 30, sy * 60)));     // beside the web
+                QVERIFY(l.outline.contains(at(sx * 40, sy * 96)));      // in a flange
+            }
+        int curves = 0;
+        for (int i = 0; i < l.outline.elementCount(); ++i) curves += l.outline.elementAt(i).isCurveTo();
+        QVERIFY(curves >= 4);
     }
 };
 

@@ -2,8 +2,11 @@
 // eight section windows and their derived-properties windows (typing,
 // deleting, pasting long and strange texts, clicks, the digit menu, "Chiudi
 // Tutto", "Menu", "Info", "Guida", F3 and the context menus, "Copia risultati"
-// and "Copia", closing and reopening), with the program's promises checked
-// after every single one.
+// and "Copia", closing and reopening; the profiles window: families and sizes
+// picked, typed or stepped through, "Copia", closing; the composite window:
+// opened by F4 and by the section windows' context menu, parts added,
+// duplicated and removed, cells typed into, holes ticked, closed and opened
+// again), with the program's promises checked after every single one.
 //
 //   BARICOR_MONKEY_SEED    the seed (default 20040701); an odd seed types with
 //                          the decimal comma, an even one with the point
@@ -18,8 +21,10 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 #include <cmath>
@@ -32,12 +37,15 @@
 #include <set>
 
 #include "AboutWindow.h"
+#include "CompositeWindow.h"
 #include "DerivedProperties.h"
 #include "DerivedPropertiesMenu.h"
 #include "DerivedPropertiesWindow.h"
 #include "MainWindow.h"
 #include "NumberNotation.h"
 #include "OpenWindows.h"
+#include "ProfileFields.h"
+#include "ProfilesWindow.h"
 #include "ResultFormat.h"
 #include "ResultGrammar.h"
 #include "SectionWindow.h"
@@ -94,6 +102,7 @@ struct WindowModel {
 
 // What the last action should have put on the clipboard, one row per field.
 struct CopiedTable {
+    QString heading;  // a first line of its own, if not empty
     std::vector<const QLineEdit*> fields;
     QStringList labels, units;
 };
@@ -111,6 +120,8 @@ public:
         touched_ = 0;
         recalculated_ = false;
         copied_.reset();
+        typedInTable_ = false;
+        const qsizetype modalsBefore = answerer_ ? answerer_->answered.size() : 0;
         const QString action = Act();
         if (action.isEmpty()) {
             *failure = "no window left to act on";
@@ -119,6 +130,10 @@ public:
         recent_.push_back(QString("#%1 %2").arg(index).arg(action));
         if (recent_.size() > 25) recent_.pop_front();
         Settle();
+        if (typedInTable_ && answerer_ && answerer_->answered.size() != modalsBefore) {
+            *failure = "a modal window came up while typing in the composite's table: " + answerer_->answered.last();
+            return false;
+        }
         *failure = Check();
         return failure->isEmpty();
     }
@@ -128,6 +143,11 @@ public:
     QStringList Recent() const { return QStringList(recent_.begin(), recent_.end()); }
     int DerivedWindowsOpened() const { return derivedOpened_; }
     int TablesCopied() const { return tablesCopied_; }
+    int ProfilesOpened() const { return profilesOpened_; }
+    int CompositeOpened() const { return compositeOpened_; }
+    size_t PartsAtMost() const { return partsAtMost_; }
+    // The modal windows answered so far: none may come up while typing in the table.
+    void WatchModals(const ModalAnswerer* answerer) { answerer_ = answerer; }
 
 private:
     // ---- choosing --------------------------------------------------------
@@ -247,6 +267,23 @@ private:
             choices.push_back({1, [&] { return Trigger("mnuGuida"); }});
             // The main window may go while a section window can bring it back.
             if (!open.empty()) choices.push_back({1, [&] { return CloseMain(); }});
+        }
+        if (form) choices.push_back({2, [&] { return OpenProfiles(); }});
+        if (profilesOpen_) {
+            choices.push_back({3, [&] { return PickFamily(); }});
+            choices.push_back({6, [&] { return PickSize(); }});
+            choices.push_back({2, [&] { return CopyProfile(); }});
+            if (form || !open.empty()) choices.push_back({1, [&] { return CloseProfiles(); }});
+        }
+        if (form) choices.push_back({2, [&] { return OpenCompositeByF4(); }});
+        if (!open.empty()) choices.push_back({2, [&] { return AddFromSection(Pick(open)); }});
+        if (compositeOpen_) {
+            choices.push_back({2, [&] { return PressPartButton("Add"); }});
+            choices.push_back({2, [&] { return PressPartButton("Duplicate"); }});
+            choices.push_back({2, [&] { return PressPartButton("Remove"); }});
+            choices.push_back({12, [&] { return TypeInTable(); }});
+            choices.push_back({2, [&] { return TickHole(); }});
+            if (form || !open.empty()) choices.push_back({1, [&] { return CloseComposite(); }});
         }
         if (AboutWindow* info = InfoWindow())
             choices.push_back({1, [&, info] { return Do("Info: OK", [info] { info->findChild<QPushButton*>("Command1")->click(); }); }});
@@ -545,7 +582,11 @@ private:
 
     QString Trigger(const char* name) {
         return Do(QString("Form1: %1").arg(name), [&] {
-            if (QString(name) == "mnuChiudi") windows_.clear();
+            if (QString(name) == "mnuChiudi") {
+                windows_.clear();
+                profilesOpen_ = false;
+                compositeOpen_ = false;
+            }
             OpenWindows::MainWindowIfOpen()->findChild<QAction*>(name)->trigger();
         });
     }
@@ -560,6 +601,346 @@ private:
             model.patterns.insert(pattern);
             model.derivedPatterns.insert(pattern);
         }
+    }
+
+    // ---- the composite window ---------------------------------------------
+    static CompositeWindow* Composite() { return OpenWindows::CompositeWindowIfOpen(); }
+    static QTableWidget* PartsTable() { return Composite()->findChild<QTableWidget*>("Parts"); }
+
+    // A part of `layout`'s shape with `texts` in the order of its input fields.
+    static baricor::CompositePart PartOf(const baricor::SectionLayout& layout, const std::vector<std::string>& texts) {
+        baricor::CompositePart part;
+        part.shape = {layout.shape, nullptr};
+        part.texts = baricor::SectionTextsOf(layout, texts);
+        return part;
+    }
+
+    void Opened() {
+        if (!compositeOpen_) ++compositeOpened_;
+        compositeOpen_ = true;
+    }
+
+    void Added(const baricor::CompositePart& part) {
+        if (parts_.size() < size_t(CompositeWindow::kMaximumParts)) parts_.push_back(part);
+        partsAtMost_ = std::max(partsAtMost_, parts_.size());
+    }
+
+    QString OpenCompositeByF4() {
+        return Do("Form1: F4", [&] {
+            Opened();
+            OpenWindows::MainWindowIfOpen()->findChild<QAction*>("mnuComposta")->trigger();
+        });
+    }
+
+    // A right click on the section window, then its last entry.
+    QString AddFromSection(int number) {
+        return Do(QString("Trave%1: right click, Aggiungi alla sezione composta").arg(number), [&] {
+            SectionWindow* w = Window(number);
+            std::vector<std::string> texts;
+            for (const QString& input : windows_.at(number).inputs) texts.push_back(input.toStdString());
+            Added(PartOf(w->Layout(), texts));
+            Opened();
+            const QPoint at(Uniform(0, w->width() - 1), Uniform(0, w->height() - 1));
+            QContextMenuEvent click(QContextMenuEvent::Mouse, at, w->mapToGlobal(at));
+            QApplication::sendEvent(w, &click);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QAction* entry = menu ? menu->actions().value(menu->actions().size() - 1) : nullptr;
+            if (menu) menu->close();
+            if (entry) entry->trigger();
+        });
+    }
+
+    // "Aggiungi", "Duplica" or "Rimuovi", a row chosen first.
+    QString PressPartButton(const char* button) {
+        QTableWidget* table = PartsTable();
+        const int row = parts_.empty() ? -1 : Uniform(0, int(parts_.size()) - 1);
+        return Do(QString("Composite: row %1, %2").arg(row + 1).arg(button), [&] {
+            if (row >= 0) table->setCurrentCell(row, Uniform(0, CompositeWindow::HoleColumn));
+            const QString name(button);
+            if (name == "Add") {
+                const baricor::SectionLayout& rectangle = baricor::LayoutOf(baricor::RectangleSection());
+                std::vector<std::string> texts;
+                for (const baricor::InputField& input : rectangle.inputs) texts.push_back(input.defaultText);
+                Added(PartOf(rectangle, texts));
+            } else if (name == "Duplicate" && row >= 0 && parts_.size() < size_t(CompositeWindow::kMaximumParts)) {
+                parts_.insert(parts_.begin() + row + 1, parts_[size_t(row)]);
+                partsAtMost_ = std::max(partsAtMost_, parts_.size());
+            } else if (name == "Remove" && row >= 0) {
+                parts_.erase(parts_.begin() + row);
+            }
+            Composite()->findChild<QPushButton*>(button)->click();
+        });
+    }
+
+    // The text a cell of the table holds in the model, by its column.
+    std::string* ModelText(size_t row, int column) {
+        baricor::SectionTexts& t = parts_.at(row).texts;
+        if (column == CompositeWindow::DxColumn) return &t.dx;
+        if (column == CompositeWindow::DyColumn) return &t.dy;
+        if (column == CompositeWindow::ThetaColumn) return &t.theta;
+        const size_t dimension = size_t(column - CompositeWindow::FirstDimension);
+        return dimension < t.dimensions.size() ? &t.dimensions[dimension] : nullptr;
+    }
+
+    // A cell the user can type into: its editor opened, then keys typed over
+    // it, after its end, taken away, or a text put in at once.
+    QString TypeInTable() {
+        QTableWidget* table = PartsTable();
+        std::vector<std::pair<int, int>> cells;
+        for (int row = 0; row < table->rowCount(); ++row)
+            for (int column = CompositeWindow::FirstDimension; column <= CompositeWindow::ThetaColumn; ++column)
+                if (table->item(row, column) && (table->item(row, column)->flags() & Qt::ItemIsEditable))
+                    cells.push_back({row, column});
+        if (cells.empty()) return PressPartButton("Add");
+        const auto [row, column] = Pick(cells);
+        std::string* expected = ModelText(size_t(row), column);
+        const int way = Uniform(0, 9);
+        const QString keys = way == 9 ? AnyText() : Chance(0.85) ? NumberText() : AsciiText();
+        typedInTable_ = true;
+        ++partsTyped_;
+        const QString header = table->horizontalHeaderItem(column)->text();
+        return Do(QString("Composite: row %1, %2: %3").arg(row + 1).arg(header).arg(
+                      way < 5 ? "select all, type " + Shorten(keys)
+                              : way < 7 ? "type at the end " + Shorten(keys)
+                                        : way < 9 ? QString("Backspace") : "put in " + Shorten(keys)),
+                  [&] {
+                      table->setCurrentCell(row, column);
+                      table->editItem(table->item(row, column));
+                      QLineEdit* editor = nullptr;
+                      for (QLineEdit* e : table->viewport()->findChildren<QLineEdit*>())
+                          if (e->isVisible()) editor = e;
+                      if (!editor) return;  // the check then finds the text unchanged and says so
+                      QString text = editor->text();
+                      editor->end(false);
+                      if (way < 5) {
+                          editor->selectAll();
+                          QTest::keyClick(editor, Qt::Key_Delete);
+                          QTest::keyClicks(editor, keys);
+                          text = keys;
+                      } else if (way < 7) {
+                          QTest::keyClicks(editor, keys);
+                          text += keys;
+                      } else if (way < 9) {
+                          QTest::keyClick(editor, Qt::Key_Backspace);
+                          if (!text.isEmpty())
+                              text.chop(text.size() > 1 && text.back().isLowSurrogate() ? 2 : 1);
+                      } else {
+                          editor->selectAll();
+                          editor->insert(keys);  // as a paste: one change, whatever it holds
+                          text = editor->text();
+                      }
+                      if (expected) *expected = text.toStdString();
+                  });
+    }
+
+    QString TickHole() {
+        QTableWidget* table = PartsTable();
+        if (parts_.empty()) return PressPartButton("Add");
+        const int row = Uniform(0, int(parts_.size()) - 1);
+        return Do(QString("Composite: row %1, Foro").arg(row + 1), [&] {
+            parts_[size_t(row)].hole = !parts_[size_t(row)].hole;
+            QTableWidgetItem* hole = table->item(row, CompositeWindow::HoleColumn);
+            hole->setCheckState(hole->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+        });
+    }
+
+    QString CloseComposite() {
+        const bool button = Chance(0.5);
+        return Do(QString("Composite: %1").arg(button ? "Chiudi" : "close box"), [&] {
+            compositeOpen_ = false;
+            if (button)
+                Composite()->findChild<QPushButton*>("Close")->click();
+            else
+                Composite()->close();
+        });
+    }
+
+    static bool SameParts(const baricor::CompositePart& a, const baricor::CompositePart& b) {
+        return a.shape == b.shape && a.hole == b.hole && a.texts.dimensions == b.texts.dimensions &&
+               a.texts.dx == b.texts.dx && a.texts.dy == b.texts.dy && a.texts.theta == b.texts.theta;
+    }
+
+    // The parts the user built stay while the program runs; the open window
+    // shows them, and its results are blank or well-formed in the pattern of
+    // now, and what the parts give.
+    QString CheckComposite() {
+        const std::vector<baricor::CompositePart>& kept = CompositeWindow::Parts();
+        if (kept.size() != parts_.size())
+            return QString("%1 parts kept, the user left %2").arg(kept.size()).arg(parts_.size());
+        for (size_t i = 0; i < kept.size(); ++i)
+            if (!SameParts(kept[i], parts_[i])) return QString("part %1 is not what the user left").arg(i + 1);
+        if (!compositeOpen_) return QString();
+
+        CompositeWindow* w = Composite();
+        QTableWidget* table = PartsTable();
+        if (table->rowCount() != int(parts_.size()))
+            return QString("%1 rows for %2 parts").arg(table->rowCount()).arg(parts_.size());
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int column = CompositeWindow::FirstDimension; column <= CompositeWindow::ThetaColumn; ++column) {
+                QTableWidgetItem* item = table->item(row, column);
+                if (!item || !(item->flags() & Qt::ItemIsEditable)) continue;
+                const std::string* text = ModelText(size_t(row), column);
+                if (!text || item->text().toStdString() != *text)
+                    return QString("row %1, column %2 shows %3, the user left %4")
+                        .arg(row + 1).arg(column).arg(Shorten(item->text()), Shorten(text ? QString::fromStdString(*text) : "nothing"));
+            }
+            const bool ticked = table->item(row, CompositeWindow::HoleColumn)->checkState() == Qt::Checked;
+            if (ticked != parts_[size_t(row)].hole) return QString("row %1: Foro disagrees with the part").arg(row + 1);
+        }
+
+        static const char* const kResults[] = {"Sx", "Sy", "Jx", "Jy", "Jxy", "A", "xG", "yG"};
+        std::vector<QString> results, derived;
+        for (const char* name : kResults) results.push_back(Field(w, name)->text());
+        for (const baricor::DerivedField& f : baricor::kDerivedFields)
+            derived.push_back(Field(w, qPrintable(DerivedPropertiesWindow::FieldName(f.quantity)))->text());
+        const std::string decimal = decimal_.toStdString();
+        for (const auto* group : {&results, &derived}) {
+            const bool blank = group->front().isEmpty();
+            for (size_t i = 0; i < group->size(); ++i) {
+                const QString& text = (*group)[i];
+                const bool centroid = group == &results ? i >= 6
+                                                        : baricor::kDerivedFields[i].quantity == baricor::DerivedQuantity::Alpha;
+                if (text.isEmpty() != blank) return "some results blank, others not";
+                if (blank) continue;
+                const std::string_view pattern = centroid ? baricor::CentroidFormat : std::string_view(pattern_);
+                if (!baricor::grammar::MatchesPattern(text.toStdString(), pattern, decimal))
+                    return QString("a result shows %1, not in %2").arg(text, QString::fromStdString(std::string(pattern)));
+            }
+        }
+        const baricor::CompositeTexts expected =
+            baricor::CompositeTextsOf(baricor::AnalyseComposite(parts_, NumberNotation::Separators()), decimal, pattern_);
+        for (size_t i = 0; i < results.size(); ++i)
+            if (results[i].toStdString() != expected.results[i])
+                return QString("%1 shows %2, the parts give %3").arg(kResults[i], Shorten(results[i]), QString::fromStdString(expected.results[i]));
+        for (size_t i = 0; i < derived.size(); ++i)
+            if (derived[i].toStdString() != expected.derived[i])
+                return QString("%1 shows %2, the parts give %3")
+                    .arg(DerivedPropertiesWindow::FieldName(baricor::kDerivedFields[i].quantity), Shorten(derived[i]),
+                         QString::fromStdString(expected.derived[i]));
+        return QString();
+    }
+
+    // ---- the profiles window ----------------------------------------------
+    static ProfilesWindow* Profiles() { return OpenWindows::ProfilesWindowIfOpen(); }
+
+    QString OpenProfiles() {
+        return Do("Form1: Profili…", [&] {
+            if (!profilesOpen_) ++profilesOpened_;
+            profilesOpen_ = true;
+            OpenWindows::MainWindowIfOpen()->findChild<QAction*>("mnuProfili")->trigger();
+        });
+    }
+
+    QString PickFamily() {
+        auto* list = Profiles()->findChild<QListWidget*>("Family");
+        const int row = Uniform(0, list->count() - 1);
+        return Do("Profili: family " + list->item(row)->text(), [&] { list->setCurrentRow(row); });
+    }
+
+    // A click on a size, the start of a name typed (after the last typing, or
+    // long enough after it to start afresh), or a key that moves in the list.
+    QString PickSize() {
+        auto* list = Profiles()->findChild<QListWidget*>("Profile");
+        switch (Uniform(0, 2)) {
+            case 0: {
+                QListWidgetItem* item = list->item(Uniform(0, list->count() - 1));
+                return Do("Profili: click " + item->text(), [&] {
+                    list->scrollToItem(item);
+                    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                                      list->visualItemRect(item).center());
+                });
+            }
+            case 1: {
+                const QString name = list->item(Uniform(0, list->count() - 1))->text();
+                const QString typed = name.left(Uniform(1, int(name.size())));
+                const bool afresh = Chance(0.1);  // waiting is slow: mostly the typing goes on
+                return Do(QString("Profili: type %1%2").arg(Shorten(typed), afresh ? " afresh" : ""), [&] {
+                    if (afresh) QTest::qWait(QApplication::keyboardInputInterval() + 20);
+                    QTest::keyClicks(list, typed);
+                });
+            }
+            default: {
+                static const std::vector<std::pair<Qt::Key, const char*>> keys = {
+                    {Qt::Key_Down, "Down"}, {Qt::Key_Up, "Up"}, {Qt::Key_Home, "Home"},
+                    {Qt::Key_End, "End"},   {Qt::Key_PageDown, "PageDown"}, {Qt::Key_PageUp, "PageUp"}};
+                const auto& [key, name] = Pick(keys);
+                return Do(QString("Profili: %1").arg(name), [&] { QTest::keyClick(list, key); });
+            }
+        }
+    }
+
+    // "Copia": the size's name, then every field it shows, in the window's order.
+    QString CopyProfile() {
+        return Do("Profili: Copia", [&] {
+            ProfilesWindow* window = Profiles();
+            CopiedTable table;
+            if (const baricor::Profile* profile = window->Selected()) {
+                table.heading = QString("Profilo\t%1\t").arg(QString::fromUtf8(profile->name));
+                for (const ProfileField& f : kProfileFields) {
+                    if (!Shows(f, profile->shape)) continue;
+                    table.fields.push_back(Field(window, f.control));
+                    table.labels << QString::fromUtf8(f.label);
+                    table.units << QString::fromUtf8(f.unit);
+                }
+            }
+            copied_ = table;
+            ++tablesCopied_;
+            window->findChild<QPushButton*>("Copy")->click();
+        });
+    }
+
+    QString CloseProfiles() {
+        const bool button = Chance(0.5);
+        return Do(QString("Profili: %1").arg(button ? "Chiudi" : "close box"), [&] {
+            profilesOpen_ = false;
+            if (button)
+                Profiles()->findChild<QPushButton*>("Close")->click();
+            else
+                Profiles()->close();
+        });
+    }
+
+    // A size is always shown, its family's and its own names selected; each
+    // field its kind of profile has is shown and no other; dimensions read
+    // back as the size's, quantities in the pattern chosen last (the window
+    // rewrites at once), the centroid and α in 0.00.
+    QString CheckProfiles() {
+        ProfilesWindow* window = Profiles();
+        if (!window) return "not registered as open";
+        const baricor::Profile* profile = window->Selected();
+        if (!profile) return "no size shown";
+        auto* families = window->findChild<QListWidget*>("Family");
+        auto* sizes = window->findChild<QListWidget*>("Profile");
+        if (!sizes->currentItem() || sizes->currentItem()->text() != QString::fromUtf8(profile->name))
+            return QString("shows %1, the list selects another").arg(profile->name);
+        const baricor::ProfileFamily& family = baricor::ProfileFamilies().at(size_t(families->currentRow()));
+        if (profile < family.begin() || profile >= family.end())
+            return QString("shows %1 under %2").arg(profile->name, family.name);
+        const std::string decimal = decimal_.toStdString();
+        for (const ProfileField& f : kProfileFields) {
+            const QLineEdit* field = Field(window, f.control);
+            const std::string text = field->text().toStdString();
+            if (field->isHidden() == Shows(f, profile->shape))
+                return QString("%1 is %2 for %3").arg(f.control, field->isHidden() ? "hidden" : "shown", profile->name);
+            if (!Shows(f, profile->shape)) continue;
+            bool fits = false;
+            switch (f.text) {
+                case ProfileText::Dimension:
+                    fits = baricor::IsNumericText(text, NumberNotation::Separators()) &&
+                           baricor::ReadInputNumber(text, decimal) == profile->dimensions[size_t(f.dimension)];
+                    break;
+                case ProfileText::Result: fits = baricor::grammar::MatchesPattern(text, pattern_, decimal); break;
+                case ProfileText::Fixed:
+                    fits = baricor::grammar::MatchesPattern(text, baricor::CentroidFormat, decimal);
+                    break;
+            }
+            if (!fits) return QString("%1 of %2 shows %3").arg(f.control, profile->name, Shorten(field->text()));
+        }
+        const std::string area = baricor::FormatValue(baricor::PropertiesOf(*profile).A, pattern_, decimal);
+        if (Field(window, "A")->text().toStdString() != area)
+            return QString("A of %1 shows %2, its dimensions give %3")
+                .arg(profile->name, Field(window, "A")->text(), QString::fromStdString(area));
+        return QString();
     }
 
     static AboutWindow* InfoWindow() {
@@ -601,6 +982,11 @@ private:
                     .arg(number)
                     .arg(derivedShown ? "open but was closed, or its section window was" : "gone but was open");
         }
+        if ((visible.count("Composite") > 0) != compositeOpen_)
+            return QString("the composite window is %1").arg(compositeOpen_ ? "gone but was open" : "open but was closed");
+        if (QString broken = CheckComposite(); !broken.isEmpty()) return "Sezione composta: " + broken;
+        if ((visible.count("Profiles") > 0) != profilesOpen_)
+            return QString("the profiles window is %1").arg(profilesOpen_ ? "gone but was open" : "open but was closed");
         if (copied_) {
             if (QString broken = CheckClipboard(*copied_); !broken.isEmpty()) return "copied table: " + broken;
         }
@@ -615,6 +1001,9 @@ private:
                     return QString("the check mark of %1 disagrees with %2").arg(entry.action, QString::fromStdString(pattern_));
         }
 
+        if (profilesOpen_) {
+            if (QString broken = CheckProfiles(); !broken.isEmpty()) return "Profili: " + broken;
+        }
         for (auto& [number, model] : windows_) {
             if (QString broken = CheckWindow(number, model); !broken.isEmpty())
                 return QString("Trave%1: %2").arg(number).arg(broken);
@@ -650,6 +1039,8 @@ private:
         };
         QStringList lines = split(QGuiApplication::clipboard()->text(), rowBreak);
         if (lines.isEmpty() || !lines.takeLast().isEmpty()) return "does not end with a line break";
+        if (!table.heading.isEmpty() && (lines.isEmpty() || lines.takeFirst() != table.heading))
+            return "its first line is not " + Shorten(table.heading);
         if (lines.size() != int(table.fields.size()))
             return QString("%1 lines for %2 fields").arg(lines.size()).arg(table.fields.size());
         for (int i = 0; i < lines.size(); ++i) {
@@ -764,8 +1155,17 @@ private:
     bool recalculated_ = false;  // the last action recalculated window touched_ (or opened its derived window)
     std::optional<CopiedTable> copied_;
     int derivedOpened_ = 0;
+    bool profilesOpen_ = false;
+    int profilesOpened_ = 0;
     int tablesCopied_ = 0;
     bool trace_ = false;
+    bool compositeOpen_ = false;
+    std::vector<baricor::CompositePart> parts_ = CompositeWindow::Parts();  // what the user built
+    size_t partsAtMost_ = 0;
+    int compositeOpened_ = 0;
+    int partsTyped_ = 0;
+    bool typedInTable_ = false;  // the last action typed into the composite's table
+    const ModalAnswerer* answerer_ = nullptr;
     std::deque<QString> recent_;
 };
 
@@ -788,6 +1188,7 @@ private slots:
         StartProgram();
         ModalAnswerer answerer;
         Monkey monkey(seed);
+        monkey.WatchModals(&answerer);
         monkey.Trace(qEnvironmentVariableIntValue("BARICOR_MONKEY_TRACE") == 1);
 
         for (int i = 0; i < events; ++i) {
@@ -803,12 +1204,13 @@ private slots:
         }
         std::fprintf(stderr,
                      "monkey: %d actions with seed %llu on %s (Errore %lld, Errore2 %lld, Guida %lld; %d derived "
-                     "windows opened, %d tables copied), all promises kept\n",
+                     "windows opened, %d tables copied, profiles window opened %d times, composite window %d times with up "
+                     "to %zu parts), all promises kept\n",
                      events, static_cast<unsigned long long>(seed), qPrintable(QGuiApplication::platformName()),
                      static_cast<long long>(answerer.answered.count("Errore")),
                      static_cast<long long>(answerer.answered.count("Errore2")),
                      static_cast<long long>(answerer.answered.count("Guida")), monkey.DerivedWindowsOpened(),
-                     monkey.TablesCopied());
+                     monkey.TablesCopied(), monkey.ProfilesOpened(), monkey.CompositeOpened(), monkey.PartsAtMost());
         QDir::setCurrent(previous);
         CloseEverything();
         qInstallMessageHandler(gPreviousHandler);

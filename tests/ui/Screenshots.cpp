@@ -16,6 +16,7 @@
 #include "MainWindow.h"
 #include "MessageWindow.h"
 #include "OpenWindows.h"
+#include "ProfilesWindow.h"
 #include "SectionWindow.h"
 #include "Shapes.h"
 
@@ -58,6 +59,10 @@ int main(int argc, char** argv) {
         composite->findChild<QTableWidget*>("Parts")->setCurrentCell(1, 0);
         Save(composite, folder, "Composite");
     }
+    // The catalogue on an unequal angle: its fillets, toe radii and turned axes.
+    ProfilesWindow* profiles = OpenWindows::OpenProfilesWindow();
+    profiles->Select("L 120x80x10");
+    Save(profiles, folder, profiles->objectName());
     MessageWindow errore(kNotNumericMessage, nullptr);
     errore.setWindowModality(Qt::NonModal);
     Save(&errore, folder, "Errore");
