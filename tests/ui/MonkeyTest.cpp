@@ -145,6 +145,7 @@ public:
     int TablesCopied() const { return tablesCopied_; }
     int ProfilesOpened() const { return profilesOpened_; }
     int CompositeOpened() const { return compositeOpened_; }
+    int CompositeFigures() const { return compositeFigures_; }
     size_t PartsAtMost() const { return partsAtMost_; }
     // The modal windows answered so far: none may come up while typing in the table.
     void WatchModals(const ModalAnswerer* answerer) { answerer_ = answerer; }
@@ -280,7 +281,7 @@ private:
         if (compositeOpen_) {
             choices.push_back({2, [&] { return PressPartButton("Add"); }});
             choices.push_back({2, [&] { return PressPartButton("Duplicate"); }});
-            choices.push_back({2, [&] { return PressPartButton("Remove"); }});
+            choices.push_back({4, [&] { return PressPartButton("Remove"); }});
             choices.push_back({12, [&] { return TypeInTable(); }});
             choices.push_back({2, [&] { return TickHole(); }});
             if (form || !open.empty()) choices.push_back({1, [&] { return CloseComposite(); }});
@@ -692,10 +693,17 @@ private:
                 if (table->item(row, column) && (table->item(row, column)->flags() & Qt::ItemIsEditable))
                     cells.push_back({row, column});
         if (cells.empty()) return PressPartButton("Add");
-        const auto [row, column] = Pick(cells);
+        // Mostly the user puts right a cell that is not a number, so
+        // that the table gives figures often enough for them to be checked.
+        std::vector<std::pair<int, int>> wrong;
+        for (const auto& [r, c] : cells)
+            if (!baricor::IsNumericText(table->item(r, c)->text().toStdString(), NumberNotation::Separators()))
+                wrong.push_back({r, c});
+        const bool mend = !wrong.empty() && Chance(0.8);
+        const auto [row, column] = mend ? Pick(wrong) : Pick(cells);
         std::string* expected = ModelText(size_t(row), column);
-        const int way = Uniform(0, 9);
-        const QString keys = way == 9 ? AnyText() : Chance(0.85) ? NumberText() : AsciiText();
+        const int way = mend ? 0 : Uniform(0, 9);
+        const QString keys = mend ? QString::number(Uniform(1, 300)) : way == 9 ? AnyText() : Chance(0.85) ? NumberText() : AsciiText();
         typedInTable_ = true;
         ++partsTyped_;
         const QString header = table->horizontalHeaderItem(column)->text();
@@ -807,6 +815,7 @@ private:
                     return QString("a result shows %1, not in %2").arg(text, QString::fromStdString(std::string(pattern)));
             }
         }
+        if (!results.front().isEmpty()) ++compositeFigures_;
         const baricor::CompositeTexts expected =
             baricor::CompositeTextsOf(baricor::AnalyseComposite(parts_, NumberNotation::Separators()), decimal, pattern_);
         for (size_t i = 0; i < results.size(); ++i)
@@ -1164,6 +1173,7 @@ private:
     size_t partsAtMost_ = 0;
     int compositeOpened_ = 0;
     int partsTyped_ = 0;
+    int compositeFigures_ = 0;  // checks that found the composite's figures written
     bool typedInTable_ = false;  // the last action typed into the composite's table
     const ModalAnswerer* answerer_ = nullptr;
     std::deque<QString> recent_;
@@ -1205,12 +1215,13 @@ private slots:
         std::fprintf(stderr,
                      "monkey: %d actions with seed %llu on %s (Errore %lld, Errore2 %lld, Guida %lld; %d derived "
                      "windows opened, %d tables copied, profiles window opened %d times, composite window %d times with up "
-                     "to %zu parts), all promises kept\n",
+                     "to %zu parts, its figures checked %d times), all promises kept\n",
                      events, static_cast<unsigned long long>(seed), qPrintable(QGuiApplication::platformName()),
                      static_cast<long long>(answerer.answered.count("Errore")),
                      static_cast<long long>(answerer.answered.count("Errore2")),
                      static_cast<long long>(answerer.answered.count("Guida")), monkey.DerivedWindowsOpened(),
-                     monkey.TablesCopied(), monkey.ProfilesOpened(), monkey.CompositeOpened(), monkey.PartsAtMost());
+                     monkey.TablesCopied(), monkey.ProfilesOpened(), monkey.CompositeOpened(), monkey.PartsAtMost(),
+                     monkey.CompositeFigures());
         QDir::setCurrent(previous);
         CloseEverything();
         qInstallMessageHandler(gPreviousHandler);
