@@ -81,7 +81,7 @@ Region AngleRegion(double h, double b, double t, double r1, double r2) {
 
 Region RegionFromOutline(const SectionOutline& outline) {
     Region region;
-    const auto insideCircle = [](double radius, PlanePoint p) { return std::hypot(p.x, p.y) < radius; };
+    const auto insideCircle = [](double radius, PlanePoint p) { return Length(p.x, p.y) < radius; };
     for (size_t i = 0; i < outline.polygons.size(); ++i) {
         const std::vector<PlanePoint>& polygon = outline.polygons[i];
         if (polygon.size() < 3) continue;

@@ -30,8 +30,8 @@ RoundedCorner Round(Point before, const Corner& corner, Point after) {
     if (!(corner.radius > 0)) return rounded;
     // Unit vectors from the corner along its two sides: exact for sides along
     // the axes.
-    const double lu = std::hypot(before.x - v.x, before.y - v.y);
-    const double lw = std::hypot(after.x - v.x, after.y - v.y);
+    const double lu = Length(before.x - v.x, before.y - v.y);
+    const double lw = Length(after.x - v.x, after.y - v.y);
     if (!(lu > 0 && lw > 0)) return rounded;
     const Point u{(before.x - v.x) / lu, (before.y - v.y) / lu};
     const Point w{(after.x - v.x) / lw, (after.y - v.y) / lw};

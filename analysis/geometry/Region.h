@@ -8,9 +8,14 @@
 // downwards) is the usual one (x to the right, y upwards) turned half a turn,
 // so a contour that runs the positive way in one runs it in the other too.
 
+#include <cmath>
 #include <vector>
 
 namespace baricor::geometry {
+
+// The length of (x, y), exact for a vector along an axis. std::hypot would
+// tie the program to a newer C library than anything else in it needs.
+inline double Length(double x, double y) { return std::sqrt(x * x + y * y); }
 
 struct Point {
     double x = 0.0;
