@@ -23,7 +23,7 @@ mkdir -p "$fuzz/artifacts"
 #   fuzz: TARGET: FAILED after N executions (log: FILE)
 total=0
 failed=()
-targets=(numeric_text format_value recalculate contour work_file)
+targets=(numeric_text format_value recalculate contour work_file composite)
 for target in "${targets[@]}"; do
     mkdir -p "$fuzz/corpus/$target"
     log="$fuzz/artifacts/$target.log"

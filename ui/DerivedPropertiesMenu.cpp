@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenu>
 
+#include "CompositeWindow.h"
 #include "DerivedPropertiesWindow.h"
 #include "MainWindow.h"
 #include "OpenWindows.h"
@@ -19,13 +20,16 @@ DerivedPropertiesMenu::DerivedPropertiesMenu(SectionWindow* section)
     : QObject(section),
       section_(section),
       derivedEntry_(new QAction(QString::fromUtf8("Proprietà derivate…"), this)),
-      copyEntry_(new QAction("Copia risultati", this)) {
+      copyEntry_(new QAction("Copia risultati", this)),
+      compositeEntry_(new QAction("Aggiungi alla sezione composta", this)) {
     derivedEntry_->setObjectName(kDerivedEntry);
     derivedEntry_->setShortcut(Qt::Key_F3);
     derivedEntry_->setShortcutContext(Qt::WindowShortcut);
     connect(derivedEntry_, &QAction::triggered, this, &DerivedPropertiesMenu::OpenDerivedWindow);
     copyEntry_->setObjectName(kCopyEntry);
     connect(copyEntry_, &QAction::triggered, this, &DerivedPropertiesMenu::CopyResults);
+    compositeEntry_->setObjectName(kCompositeEntry);
+    connect(compositeEntry_, &QAction::triggered, this, &DerivedPropertiesMenu::AddToComposite);
     // An action reaches its shortcut only through a widget that holds it.
     section->addAction(derivedEntry_);
 
@@ -53,6 +57,7 @@ void DerivedPropertiesMenu::ShowMenu(const QContextMenuEvent* event, QLineEdit* 
     if (resultField) menu->addSeparator();
     menu->addAction(derivedEntry_);
     menu->addAction(copyEntry_);
+    menu->addAction(compositeEntry_);
     menu->addAction(ReportMenu::SectionEntry(section_));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
@@ -72,4 +77,11 @@ void DerivedPropertiesMenu::CopyResults() const {
     std::vector<TableRow> rows = InputsTable(*section_);
     for (TableRow& row : ResultsTable(*section_)) rows.push_back(std::move(row));
     CopyTable(rows);
+}
+
+void DerivedPropertiesMenu::AddToComposite() const {
+    baricor::CompositePart part;
+    part.shape = {&section_->Shape(), nullptr};
+    part.texts = section_->InputTexts();
+    OpenWindows::OpenCompositeWindow()->AppendPart(part);
 }

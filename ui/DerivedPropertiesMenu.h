@@ -25,6 +25,8 @@ public:
     // The two entries, also reachable by these object names on the section window.
     static constexpr const char* kDerivedEntry = "DerivedPropertiesAction";
     static constexpr const char* kCopyEntry = "CopyResultsAction";
+    // "Aggiungi alla sezione composta": the window's shape and input texts as a new part.
+    static constexpr const char* kCompositeEntry = "AddToCompositeAction";
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,10 +35,12 @@ private:
     explicit DerivedPropertiesMenu(SectionWindow* section);
     void OpenDerivedWindow();
     void CopyResults() const;
+    void AddToComposite() const;
     void ShowMenu(const QContextMenuEvent* event, QLineEdit* resultField);
 
     SectionWindow* section_;
     QAction* derivedEntry_;
     QAction* copyEntry_;
+    QAction* compositeEntry_;
     QPointer<DerivedPropertiesWindow> derivedWindow_;
 };

@@ -159,6 +159,7 @@ void MainWindow::BuildMenus() {
     connect(closeAll, &QAction::triggered, this, [] {
         OpenWindows::CloseAllSectionWindows();
         OpenWindows::CloseProfilesWindow();
+        OpenWindows::CloseCompositeWindow();
     });
 
     QMenu* help = menuBar()->addMenu("&Help");
@@ -176,6 +177,12 @@ void MainWindow::BuildMenus() {
     profiles->setObjectName("mnuProfili");
     profiles->setShortcut(Qt::Key_F5);
     connect(profiles, &QAction::triggered, this, [] { OpenWindows::OpenProfilesWindow(); });
+
+    // Built-up sections, after the menus the window has always had.
+    QAction* composite = menuBar()->addAction(QString::fromUtf8("Sezione composta…"));
+    composite->setObjectName("mnuComposta");
+    composite->setShortcut(Qt::Key_F4);
+    connect(composite, &QAction::triggered, this, [] { OpenWindows::OpenCompositeWindow(); });
 }
 
 void MainWindow::ResetDigits() {

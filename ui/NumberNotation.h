@@ -12,7 +12,8 @@ class QLocale;
 
 namespace NumberNotation {
 
-// Tells the windows that rewrite their figures at once (the profiles window)
+// Tells the windows that rewrite their figures at once (the profiles and the
+// composite window)
 // that the digit menu chose another pattern.
 class ResultFormatSignal : public QObject {
     Q_OBJECT

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "AboutWindow.h"
+#include "CompositeWindow.h"
 #include "MainWindow.h"
 #include "ProfilesWindow.h"
 #include "SectionLayout.h"
@@ -38,6 +39,11 @@ int NextOpeningCount() {
 
 QPointer<AboutWindow>& AboutWindowSlot() {
     static QPointer<AboutWindow> window;
+    return window;
+}
+
+QPointer<CompositeWindow>& CompositeWindowSlot() {
+    static QPointer<CompositeWindow> window;
     return window;
 }
 
@@ -101,6 +107,23 @@ void CloseAllSectionWindows() {
     }
 }
 
+CompositeWindow* OpenCompositeWindow() {
+    QPointer<CompositeWindow>& slot = CompositeWindowSlot();
+    if (!slot) {
+        slot = new CompositeWindow();
+        slot->adjustSize();
+        slot->move(FirstPlaceBeside(0, *slot, MainWindowSlot().data()));
+    }
+    BringToFront(slot);
+    return slot;
+}
+
+CompositeWindow* CompositeWindowIfOpen() { return CompositeWindowSlot(); }
+
+void CloseCompositeWindow() {
+    if (CompositeWindow* window = CompositeWindowSlot()) window->close();
+}
+
 AboutWindow* ShowAboutWindow() {
     QPointer<AboutWindow>& slot = AboutWindowSlot();
     if (!slot) slot = new AboutWindow();
@@ -127,6 +150,7 @@ void CloseProfilesWindow() {
 
 void EndProgram() {
     CloseAllSectionWindows();
+    CloseCompositeWindow();
     CloseProfilesWindow();
     if (AboutWindow* info = AboutWindowSlot()) info->close();
     if (MainWindow* form = MainWindowSlot()) form->close();

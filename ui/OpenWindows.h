@@ -6,6 +6,7 @@
 #include <vector>
 
 class AboutWindow;
+class CompositeWindow;
 class MainWindow;
 class ProfilesWindow;
 class SectionWindow;
@@ -31,6 +32,12 @@ std::vector<SectionWindow*> SectionWindowsInOpeningOrder();
 // Closes every section window in the order of their numbers, skipping those
 // that are not open.
 void CloseAllSectionWindows();
+
+// "Sezione composta": loaded if it is not (with the parts it had), then shown
+// and brought to the front; closed by "Chiudi Tutto" and "Esci".
+CompositeWindow* OpenCompositeWindow();
+CompositeWindow* CompositeWindowIfOpen();
+void CloseCompositeWindow();
 
 // The about window, one at a time.
 AboutWindow* ShowAboutWindow();

@@ -156,8 +156,9 @@ private slots:
 
     void contextMenusOfferTheTwoEntries() {
         SectionWindow* w = OpenWindows::OpenSectionWindow(1);
-        // "Esporta PDF…" (the report) follows the two.
-        const QStringList entries = {"Proprietà derivate…", "Copia risultati", "Esporta PDF…"};
+        // "Aggiungi alla sezione composta" and "Esporta PDF…" follow the two.
+        const QStringList entries = {"Proprietà derivate…", "Copia risultati", "Aggiungi alla sezione composta",
+                                     "Esporta PDF…"};
         // The diagram, the background and a result field.
         QWidget* targets[] = {w->findChild<QWidget*>("Picture1"), w, Field(w, "Text5")};
         for (QWidget* target : targets) {
@@ -167,9 +168,9 @@ private slots:
             QVERIFY2(menu, qPrintable(target->objectName()));
             QStringList texts;
             for (QAction* action : menu->actions()) texts << action->text();
-            QCOMPARE(texts.mid(texts.size() - 3), entries);
-            QCOMPARE(menu->actions().size() > 3, target == Field(w, "Text5"));  // the field keeps its own entries
-            menu->actions().at(menu->actions().size() - 2)->trigger();  // "Copia risultati"
+            QCOMPARE(texts.mid(texts.size() - 4), entries);
+            QCOMPARE(menu->actions().size() > 4, target == Field(w, "Text5"));  // the field keeps its own entries
+            menu->actions().at(menu->actions().size() - 3)->trigger();  // "Copia risultati"
             QVERIFY(QGuiApplication::clipboard()->text().startsWith("a\t100\t[mm]\n"));
             menu->close();
             Settle();

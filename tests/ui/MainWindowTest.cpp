@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(NumberNotation::ResultFormat(), std::string("0.000E+00"));
         QStringList titles;
         for (QAction* menu : form->menuBar()->actions()) titles << menu->text();
-        QCOMPARE(titles, QStringList({"&File", "&Visualizza", "&Help", "&Profili…"}));
+        QCOMPARE(titles, QStringList({"&File", "&Visualizza", "&Help", "&Profili…", "Sezione composta…"}));
         QCOMPARE(Entry("mnuEsci")->shortcut(), QKeySequence("Ctrl+E"));
         QCOMPARE(Entry("mnuChiudi")->text(), QString("Chiudi Tutto"));
         QVERIFY(Entry("mnulinea1")->isSeparator());

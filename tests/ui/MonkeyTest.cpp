@@ -3,8 +3,10 @@
 // deleting, pasting long and strange texts, clicks, the digit menu, "Chiudi
 // Tutto", "Menu", "Info", "Guida", F3 and the context menus, "Copia risultati"
 // and "Copia", closing and reopening; the profiles window: families and sizes
-// picked, typed or stepped through, "Copia", closing), with the program's
-// promises checked after every single one.
+// picked, typed or stepped through, "Copia", closing; the composite window:
+// opened by F4 and by the section windows' context menu, parts added,
+// duplicated and removed, cells typed into, holes ticked, closed and opened
+// again), with the program's promises checked after every single one.
 //
 //   BARICOR_MONKEY_SEED    the seed (default 20040701); an odd seed types with
 //                          the decimal comma, an even one with the point
@@ -22,6 +24,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 #include <cmath>
@@ -34,6 +37,7 @@
 #include <set>
 
 #include "AboutWindow.h"
+#include "CompositeWindow.h"
 #include "DerivedProperties.h"
 #include "DerivedPropertiesMenu.h"
 #include "DerivedPropertiesWindow.h"
@@ -116,6 +120,8 @@ public:
         touched_ = 0;
         recalculated_ = false;
         copied_.reset();
+        typedInTable_ = false;
+        const qsizetype modalsBefore = answerer_ ? answerer_->answered.size() : 0;
         const QString action = Act();
         if (action.isEmpty()) {
             *failure = "no window left to act on";
@@ -124,6 +130,10 @@ public:
         recent_.push_back(QString("#%1 %2").arg(index).arg(action));
         if (recent_.size() > 25) recent_.pop_front();
         Settle();
+        if (typedInTable_ && answerer_ && answerer_->answered.size() != modalsBefore) {
+            *failure = "a modal window came up while typing in the composite's table: " + answerer_->answered.last();
+            return false;
+        }
         *failure = Check();
         return failure->isEmpty();
     }
@@ -134,6 +144,11 @@ public:
     int DerivedWindowsOpened() const { return derivedOpened_; }
     int TablesCopied() const { return tablesCopied_; }
     int ProfilesOpened() const { return profilesOpened_; }
+    int CompositeOpened() const { return compositeOpened_; }
+    int CompositeFigures() const { return compositeFigures_; }
+    size_t PartsAtMost() const { return partsAtMost_; }
+    // The modal windows answered so far: none may come up while typing in the table.
+    void WatchModals(const ModalAnswerer* answerer) { answerer_ = answerer; }
 
 private:
     // ---- choosing --------------------------------------------------------
@@ -260,6 +275,16 @@ private:
             choices.push_back({6, [&] { return PickSize(); }});
             choices.push_back({2, [&] { return CopyProfile(); }});
             if (form || !open.empty()) choices.push_back({1, [&] { return CloseProfiles(); }});
+        }
+        if (form) choices.push_back({2, [&] { return OpenCompositeByF4(); }});
+        if (!open.empty()) choices.push_back({2, [&] { return AddFromSection(Pick(open)); }});
+        if (compositeOpen_) {
+            choices.push_back({2, [&] { return PressPartButton("Add"); }});
+            choices.push_back({2, [&] { return PressPartButton("Duplicate"); }});
+            choices.push_back({4, [&] { return PressPartButton("Remove"); }});
+            choices.push_back({12, [&] { return TypeInTable(); }});
+            choices.push_back({2, [&] { return TickHole(); }});
+            if (form || !open.empty()) choices.push_back({1, [&] { return CloseComposite(); }});
         }
         if (AboutWindow* info = InfoWindow())
             choices.push_back({1, [&, info] { return Do("Info: OK", [info] { info->findChild<QPushButton*>("Command1")->click(); }); }});
@@ -470,8 +495,9 @@ private:
                       // Without a menu the entry's effect is missing, and the check says so.
                       auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
                       const QList<QAction*> entries = menu ? menu->actions() : QList<QAction*>();
-                      // The two are followed by "Esporta PDF…", which the monkey leaves alone.
-                      QAction* entry = entries.value(entries.size() - (derived ? 3 : 2));
+                        // "Proprietà derivate…", "Copia risultati", then "Aggiungi alla sezione
+                        // composta" and "Esporta PDF…", which the monkey reaches elsewhere or leaves alone.
+                      QAction* entry = entries.value(entries.size() - (derived ? 4 : 3));
                       if (menu) menu->close();
                       if (derived)
                           DerivedEntry(number, entry);
@@ -561,6 +587,7 @@ private:
             if (QString(name) == "mnuChiudi") {
                 windows_.clear();
                 profilesOpen_ = false;
+                compositeOpen_ = false;
             }
             OpenWindows::MainWindowIfOpen()->findChild<QAction*>(name)->trigger();
         });
@@ -576,6 +603,231 @@ private:
             model.patterns.insert(pattern);
             model.derivedPatterns.insert(pattern);
         }
+    }
+
+    // ---- the composite window ---------------------------------------------
+    static CompositeWindow* Composite() { return OpenWindows::CompositeWindowIfOpen(); }
+    static QTableWidget* PartsTable() { return Composite()->findChild<QTableWidget*>("Parts"); }
+
+    // A part of `layout`'s shape with `texts` in the order of its input fields.
+    static baricor::CompositePart PartOf(const baricor::SectionLayout& layout, const std::vector<std::string>& texts) {
+        baricor::CompositePart part;
+        part.shape = {layout.shape, nullptr};
+        part.texts = baricor::SectionTextsOf(layout, texts);
+        return part;
+    }
+
+    void Opened() {
+        if (!compositeOpen_) ++compositeOpened_;
+        compositeOpen_ = true;
+    }
+
+    void Added(const baricor::CompositePart& part) {
+        if (parts_.size() < size_t(CompositeWindow::kMaximumParts)) parts_.push_back(part);
+        partsAtMost_ = std::max(partsAtMost_, parts_.size());
+    }
+
+    QString OpenCompositeByF4() {
+        return Do("Form1: F4", [&] {
+            Opened();
+            OpenWindows::MainWindowIfOpen()->findChild<QAction*>("mnuComposta")->trigger();
+        });
+    }
+
+    // A right click on the section window, then its last entry.
+    QString AddFromSection(int number) {
+        return Do(QString("Trave%1: right click, Aggiungi alla sezione composta").arg(number), [&] {
+            SectionWindow* w = Window(number);
+            std::vector<std::string> texts;
+            for (const QString& input : windows_.at(number).inputs) texts.push_back(input.toStdString());
+            Added(PartOf(w->Layout(), texts));
+            Opened();
+            const QPoint at(Uniform(0, w->width() - 1), Uniform(0, w->height() - 1));
+            QContextMenuEvent click(QContextMenuEvent::Mouse, at, w->mapToGlobal(at));
+            QApplication::sendEvent(w, &click);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QAction* entry = menu ? menu->actions().value(menu->actions().size() - 1) : nullptr;
+            if (menu) menu->close();
+            if (entry) entry->trigger();
+        });
+    }
+
+    // "Aggiungi", "Duplica" or "Rimuovi", a row chosen first.
+    QString PressPartButton(const char* button) {
+        QTableWidget* table = PartsTable();
+        const int row = parts_.empty() ? -1 : Uniform(0, int(parts_.size()) - 1);
+        return Do(QString("Composite: row %1, %2").arg(row + 1).arg(button), [&] {
+            if (row >= 0) table->setCurrentCell(row, Uniform(0, CompositeWindow::HoleColumn));
+            const QString name(button);
+            if (name == "Add") {
+                const baricor::SectionLayout& rectangle = baricor::LayoutOf(baricor::RectangleSection());
+                std::vector<std::string> texts;
+                for (const baricor::InputField& input : rectangle.inputs) texts.push_back(input.defaultText);
+                Added(PartOf(rectangle, texts));
+            } else if (name == "Duplicate" && row >= 0 && parts_.size() < size_t(CompositeWindow::kMaximumParts)) {
+                parts_.insert(parts_.begin() + row + 1, parts_[size_t(row)]);
+                partsAtMost_ = std::max(partsAtMost_, parts_.size());
+            } else if (name == "Remove" && row >= 0) {
+                parts_.erase(parts_.begin() + row);
+            }
+            Composite()->findChild<QPushButton*>(button)->click();
+        });
+    }
+
+    // The text a cell of the table holds in the model, by its column.
+    std::string* ModelText(size_t row, int column) {
+        baricor::SectionTexts& t = parts_.at(row).texts;
+        if (column == CompositeWindow::DxColumn) return &t.dx;
+        if (column == CompositeWindow::DyColumn) return &t.dy;
+        if (column == CompositeWindow::ThetaColumn) return &t.theta;
+        const size_t dimension = size_t(column - CompositeWindow::FirstDimension);
+        return dimension < t.dimensions.size() ? &t.dimensions[dimension] : nullptr;
+    }
+
+    // A cell the user can type into: its editor opened, then keys typed over
+    // it, after its end, taken away, or a text put in at once.
+    QString TypeInTable() {
+        QTableWidget* table = PartsTable();
+        std::vector<std::pair<int, int>> cells;
+        for (int row = 0; row < table->rowCount(); ++row)
+            for (int column = CompositeWindow::FirstDimension; column <= CompositeWindow::ThetaColumn; ++column)
+                if (table->item(row, column) && (table->item(row, column)->flags() & Qt::ItemIsEditable))
+                    cells.push_back({row, column});
+        if (cells.empty()) return PressPartButton("Add");
+        // Mostly the user puts right a cell that is not a number, so
+        // that the table gives figures often enough for them to be checked.
+        std::vector<std::pair<int, int>> wrong;
+        for (const auto& [r, c] : cells)
+            if (!baricor::IsNumericText(table->item(r, c)->text().toStdString(), NumberNotation::Separators()))
+                wrong.push_back({r, c});
+        const bool mend = !wrong.empty() && Chance(0.8);
+        const auto [row, column] = mend ? Pick(wrong) : Pick(cells);
+        std::string* expected = ModelText(size_t(row), column);
+        const int way = mend ? 0 : Uniform(0, 9);
+        const QString keys = mend ? QString::number(Uniform(1, 300)) : way == 9 ? AnyText() : Chance(0.85) ? NumberText() : AsciiText();
+        typedInTable_ = true;
+        ++partsTyped_;
+        const QString header = table->horizontalHeaderItem(column)->text();
+        return Do(QString("Composite: row %1, %2: %3").arg(row + 1).arg(header).arg(
+                      way < 5 ? "select all, type " + Shorten(keys)
+                              : way < 7 ? "type at the end " + Shorten(keys)
+                                        : way < 9 ? QString("Backspace") : "put in " + Shorten(keys)),
+                  [&] {
+                      table->setCurrentCell(row, column);
+                      table->editItem(table->item(row, column));
+                      QLineEdit* editor = nullptr;
+                      for (QLineEdit* e : table->viewport()->findChildren<QLineEdit*>())
+                          if (e->isVisible()) editor = e;
+                      if (!editor) return;  // the check then finds the text unchanged and says so
+                      QString text = editor->text();
+                      editor->end(false);
+                      if (way < 5) {
+                          editor->selectAll();
+                          QTest::keyClick(editor, Qt::Key_Delete);
+                          QTest::keyClicks(editor, keys);
+                          text = keys;
+                      } else if (way < 7) {
+                          QTest::keyClicks(editor, keys);
+                          text += keys;
+                      } else if (way < 9) {
+                          QTest::keyClick(editor, Qt::Key_Backspace);
+                          if (!text.isEmpty())
+                              text.chop(text.size() > 1 && text.back().isLowSurrogate() ? 2 : 1);
+                      } else {
+                          editor->selectAll();
+                          editor->insert(keys);  // as a paste: one change, whatever it holds
+                          text = editor->text();
+                      }
+                      if (expected) *expected = text.toStdString();
+                  });
+    }
+
+    QString TickHole() {
+        QTableWidget* table = PartsTable();
+        if (parts_.empty()) return PressPartButton("Add");
+        const int row = Uniform(0, int(parts_.size()) - 1);
+        return Do(QString("Composite: row %1, Foro").arg(row + 1), [&] {
+            parts_[size_t(row)].hole = !parts_[size_t(row)].hole;
+            QTableWidgetItem* hole = table->item(row, CompositeWindow::HoleColumn);
+            hole->setCheckState(hole->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+        });
+    }
+
+    QString CloseComposite() {
+        const bool button = Chance(0.5);
+        return Do(QString("Composite: %1").arg(button ? "Chiudi" : "close box"), [&] {
+            compositeOpen_ = false;
+            if (button)
+                Composite()->findChild<QPushButton*>("Close")->click();
+            else
+                Composite()->close();
+        });
+    }
+
+    static bool SameParts(const baricor::CompositePart& a, const baricor::CompositePart& b) {
+        return a.shape == b.shape && a.hole == b.hole && a.texts.dimensions == b.texts.dimensions &&
+               a.texts.dx == b.texts.dx && a.texts.dy == b.texts.dy && a.texts.theta == b.texts.theta;
+    }
+
+    // The parts the user built stay while the program runs; the open window
+    // shows them, and its results are blank or well-formed in the pattern of
+    // now, and what the parts give.
+    QString CheckComposite() {
+        const std::vector<baricor::CompositePart>& kept = CompositeWindow::Parts();
+        if (kept.size() != parts_.size())
+            return QString("%1 parts kept, the user left %2").arg(kept.size()).arg(parts_.size());
+        for (size_t i = 0; i < kept.size(); ++i)
+            if (!SameParts(kept[i], parts_[i])) return QString("part %1 is not what the user left").arg(i + 1);
+        if (!compositeOpen_) return QString();
+
+        CompositeWindow* w = Composite();
+        QTableWidget* table = PartsTable();
+        if (table->rowCount() != int(parts_.size()))
+            return QString("%1 rows for %2 parts").arg(table->rowCount()).arg(parts_.size());
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int column = CompositeWindow::FirstDimension; column <= CompositeWindow::ThetaColumn; ++column) {
+                QTableWidgetItem* item = table->item(row, column);
+                if (!item || !(item->flags() & Qt::ItemIsEditable)) continue;
+                const std::string* text = ModelText(size_t(row), column);
+                if (!text || item->text().toStdString() != *text)
+                    return QString("row %1, column %2 shows %3, the user left %4")
+                        .arg(row + 1).arg(column).arg(Shorten(item->text()), Shorten(text ? QString::fromStdString(*text) : "nothing"));
+            }
+            const bool ticked = table->item(row, CompositeWindow::HoleColumn)->checkState() == Qt::Checked;
+            if (ticked != parts_[size_t(row)].hole) return QString("row %1: Foro disagrees with the part").arg(row + 1);
+        }
+
+        static const char* const kResults[] = {"Sx", "Sy", "Jx", "Jy", "Jxy", "A", "xG", "yG"};
+        std::vector<QString> results, derived;
+        for (const char* name : kResults) results.push_back(Field(w, name)->text());
+        for (const baricor::DerivedField& f : baricor::kDerivedFields)
+            derived.push_back(Field(w, qPrintable(DerivedPropertiesWindow::FieldName(f.quantity)))->text());
+        const std::string decimal = decimal_.toStdString();
+        for (const auto* group : {&results, &derived}) {
+            const bool blank = group->front().isEmpty();
+            for (size_t i = 0; i < group->size(); ++i) {
+                const QString& text = (*group)[i];
+                const bool centroid = group == &results ? i >= 6
+                                                        : baricor::kDerivedFields[i].quantity == baricor::DerivedQuantity::Alpha;
+                if (text.isEmpty() != blank) return "some results blank, others not";
+                if (blank) continue;
+                const std::string_view pattern = centroid ? baricor::CentroidFormat : std::string_view(pattern_);
+                if (!baricor::grammar::MatchesPattern(text.toStdString(), pattern, decimal))
+                    return QString("a result shows %1, not in %2").arg(text, QString::fromStdString(std::string(pattern)));
+            }
+        }
+        if (!results.front().isEmpty()) ++compositeFigures_;
+        const baricor::CompositeTexts expected =
+            baricor::CompositeTextsOf(baricor::AnalyseComposite(parts_, NumberNotation::Separators()), decimal, pattern_);
+        for (size_t i = 0; i < results.size(); ++i)
+            if (results[i].toStdString() != expected.results[i])
+                return QString("%1 shows %2, the parts give %3").arg(kResults[i], Shorten(results[i]), QString::fromStdString(expected.results[i]));
+        for (size_t i = 0; i < derived.size(); ++i)
+            if (derived[i].toStdString() != expected.derived[i])
+                return QString("%1 shows %2, the parts give %3")
+                    .arg(DerivedPropertiesWindow::FieldName(baricor::kDerivedFields[i].quantity), Shorten(derived[i]),
+                         QString::fromStdString(expected.derived[i]));
+        return QString();
     }
 
     // ---- the profiles window ----------------------------------------------
@@ -740,6 +992,9 @@ private:
                     .arg(number)
                     .arg(derivedShown ? "open but was closed, or its section window was" : "gone but was open");
         }
+        if ((visible.count("Composite") > 0) != compositeOpen_)
+            return QString("the composite window is %1").arg(compositeOpen_ ? "gone but was open" : "open but was closed");
+        if (QString broken = CheckComposite(); !broken.isEmpty()) return "Sezione composta: " + broken;
         if ((visible.count("Profiles") > 0) != profilesOpen_)
             return QString("the profiles window is %1").arg(profilesOpen_ ? "gone but was open" : "open but was closed");
         if (copied_) {
@@ -916,6 +1171,14 @@ private:
     int profilesOpened_ = 0;
     int tablesCopied_ = 0;
     bool trace_ = false;
+    bool compositeOpen_ = false;
+    std::vector<baricor::CompositePart> parts_ = CompositeWindow::Parts();  // what the user built
+    size_t partsAtMost_ = 0;
+    int compositeOpened_ = 0;
+    int partsTyped_ = 0;
+    int compositeFigures_ = 0;  // checks that found the composite's figures written
+    bool typedInTable_ = false;  // the last action typed into the composite's table
+    const ModalAnswerer* answerer_ = nullptr;
     std::deque<QString> recent_;
 };
 
@@ -938,6 +1201,7 @@ private slots:
         StartProgram();
         ModalAnswerer answerer;
         Monkey monkey(seed);
+        monkey.WatchModals(&answerer);
         monkey.Trace(qEnvironmentVariableIntValue("BARICOR_MONKEY_TRACE") == 1);
 
         for (int i = 0; i < events; ++i) {
@@ -953,12 +1217,14 @@ private slots:
         }
         std::fprintf(stderr,
                      "monkey: %d actions with seed %llu on %s (Errore %lld, Errore2 %lld, Guida %lld; %d derived "
-                     "windows opened, %d tables copied, profiles window opened %d times), all promises kept\n",
+                     "windows opened, %d tables copied, profiles window opened %d times, composite window %d times with up "
+                     "to %zu parts, its figures checked %d times), all promises kept\n",
                      events, static_cast<unsigned long long>(seed), qPrintable(QGuiApplication::platformName()),
                      static_cast<long long>(answerer.answered.count("Errore")),
                      static_cast<long long>(answerer.answered.count("Errore2")),
                      static_cast<long long>(answerer.answered.count("Guida")), monkey.DerivedWindowsOpened(),
-                     monkey.TablesCopied(), monkey.ProfilesOpened());
+                     monkey.TablesCopied(), monkey.ProfilesOpened(), monkey.CompositeOpened(), monkey.PartsAtMost(),
+                     monkey.CompositeFigures());
         QDir::setCurrent(previous);
         CloseEverything();
         qInstallMessageHandler(gPreviousHandler);

@@ -5,10 +5,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QTableWidget>
 #include <QTest>
 #include <QWidget>
 
 #include "AboutWindow.h"
+#include "CompositeWindow.h"
 #include "Appearance.h"
 #include "DerivedPropertiesMenu.h"
 #include "DerivedPropertiesWindow.h"
@@ -18,6 +20,7 @@
 #include "OpenWindows.h"
 #include "ProfilesWindow.h"
 #include "SectionWindow.h"
+#include "Shapes.h"
 
 namespace {
 
@@ -47,6 +50,19 @@ int main(int argc, char** argv) {
     OpenWindows::SectionWindowIfOpen(5)->findChild<QAction*>(DerivedPropertiesMenu::kDerivedEntry)->trigger();
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (auto* derived = qobject_cast<DerivedPropertiesWindow*>(top)) Save(derived, folder, derived->objectName());
+    }
+    // A built-up section: a 200 x 20 plate welded on the default double T,
+    // the plate's row selected.
+    {
+        baricor::CompositePart beam = CompositeWindow::NewPart({&baricor::DoubleTSection(), nullptr});
+        baricor::CompositePart plate = CompositeWindow::NewPart({&baricor::RectangleSection(), nullptr});
+        plate.texts.dimensions = {"200", "20"};
+        plate.texts.dy = "85";  // the I's G 85 below the plate's
+        CompositeWindow::Parts() = {beam, plate};
+        CompositeWindow* composite = OpenWindows::OpenCompositeWindow();
+        composite->resize(composite->sizeHint().expandedTo(QSize(1000, 560)));
+        composite->findChild<QTableWidget*>("Parts")->setCurrentCell(1, 0);
+        Save(composite, folder, "Composite");
     }
     // The catalogue on an unequal angle: its fillets, toe radii and turned axes.
     ProfilesWindow* profiles = OpenWindows::OpenProfilesWindow();
