@@ -41,6 +41,11 @@ inline constexpr std::array<DerivedField, 14> kDerivedFields = {{{DerivedQuantit
                                                                   {DerivedQuantity::xC, "xC", "[mm]"},
                                                                   {DerivedQuantity::yC, "yC", "[mm]"}}};
 
+// The first eight need only the centroidal moments and the extreme fibres; the
+// design figures after them need the section's own outline and walls. A
+// composite section shows these eight alone.
+inline constexpr size_t kElasticDerivedFieldCount = 8;
+
 // Whether a quantity is a position shown like the centroid ("0.00"), not in
 // the result pattern of the digit menu: α and the shear centre.
 bool ShownLikeTheCentroid(DerivedQuantity quantity);

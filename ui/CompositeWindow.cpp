@@ -346,7 +346,8 @@ void CompositeWindow::BuildControls() {
     derivedRows->setContentsMargins(6, 12, 6, 4);
     derivedRows->setVerticalSpacing(4);
     row = 0;
-    for (const baricor::DerivedField& f : baricor::kDerivedFields) {
+    for (size_t i = 0; i < baricor::kElasticDerivedFieldCount; ++i) {
+        const baricor::DerivedField& f = baricor::kDerivedFields[i];
         const QString control = DerivedPropertiesWindow::FieldName(f.quantity);
         derivedRows->addWidget(Label(control + "Label", QString::fromUtf8(f.label), SansFont(12, true)), row, 0);
         QLineEdit* field = ResultField(control, QString::fromUtf8(f.label));

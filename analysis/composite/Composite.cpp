@@ -411,6 +411,7 @@ CompositeTexts CompositeTextsOf(const CompositeAnalysis& analysis, std::string_v
     DerivedSection section;
     section.values = analysis.derived;
     texts.derived = DerivedTexts(section, decimal, resultFormat);
+    texts.derived.resize(kElasticDerivedFieldCount);  // no design figures for a composite
     return texts;
 }
 

@@ -149,7 +149,7 @@ inline constexpr CompositeQuantity kCompositeResults[] = {CompositeQuantity::Sx,
                                                           CompositeQuantity::xG, CompositeQuantity::yG};
 struct CompositeTexts {
     std::vector<std::string> results;  // kCompositeResults order
-    std::vector<std::string> derived;  // kDerivedFields order
+    std::vector<std::string> derived;  // the first kElasticDerivedFieldCount of kDerivedFields, in order
 };
 CompositeTexts CompositeTextsOf(const CompositeAnalysis& analysis, std::string_view decimalSeparator,
                                 std::string_view resultFormat);

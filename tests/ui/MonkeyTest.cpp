@@ -634,7 +634,7 @@ private:
         });
     }
 
-    // A right click on the section window, then its last entry.
+    // A right click on the section window, then "Aggiungi alla sezione composta".
     QString AddFromSection(int number) {
         return Do(QString("Trave%1: right click, Aggiungi alla sezione composta").arg(number), [&] {
             SectionWindow* w = Window(number);
@@ -646,7 +646,9 @@ private:
             QContextMenuEvent click(QContextMenuEvent::Mouse, at, w->mapToGlobal(at));
             QApplication::sendEvent(w, &click);
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            QAction* entry = menu ? menu->actions().value(menu->actions().size() - 1) : nullptr;
+            QAction* entry = nullptr;
+            for (QAction* action : menu ? menu->actions() : QList<QAction*>())
+                if (action->objectName() == DerivedPropertiesMenu::kCompositeEntry) entry = action;
             if (menu) menu->close();
             if (entry) entry->trigger();
         });
@@ -800,8 +802,9 @@ private:
         static const char* const kResults[] = {"Sx", "Sy", "Jx", "Jy", "Jxy", "A", "xG", "yG"};
         std::vector<QString> results, derived;
         for (const char* name : kResults) results.push_back(Field(w, name)->text());
-        for (const baricor::DerivedField& f : baricor::kDerivedFields)
-            derived.push_back(Field(w, qPrintable(DerivedPropertiesWindow::FieldName(f.quantity)))->text());
+        for (size_t i = 0; i < baricor::kElasticDerivedFieldCount; ++i)
+            derived.push_back(
+                Field(w, qPrintable(DerivedPropertiesWindow::FieldName(baricor::kDerivedFields[i].quantity)))->text());
         const std::string decimal = decimal_.toStdString();
         for (const auto* group : {&results, &derived}) {
             const bool blank = group->front().isEmpty();

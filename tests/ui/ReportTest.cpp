@@ -265,8 +265,8 @@ private slots:
             for (QAction* action : menu->actions())
                 if (!action->isSeparator()) texts << action->text();
             menu->close();
-            QCOMPARE(texts.mid(texts.size() - 3),
-                     QStringList({"Proprietà derivate…", "Copia risultati", "Esporta PDF…"}));
+            QCOMPARE(texts.mid(texts.size() - 4), QStringList({"Proprietà derivate…", "Copia risultati",
+                                                               "Aggiungi alla sezione composta", "Esporta PDF…"}));
         }
         const QString pdf = folder_.filePath("rectangle.pdf");
         FileDialogAnswerer answer(pdf);
