@@ -20,17 +20,7 @@ std::optional<DerivedValues> DerivedValuesOf(const SectionShape& shape, const Di
     if (!(p.A > 0 && p.Jx0 > 0 && p.Jy0 > 0)) return std::nullopt;
     const ExtremeFibres v = shape.extremeFibres(d, p);
 
-    DerivedValues r;
-    r.A = p.A;
-    const PrincipalMoments principal = PrincipalMomentsOf(p.Jx0, p.Jy0, p.Jxy0);
-    r.J1 = principal.J1;
-    r.J2 = principal.J2;
-    r.alpha = principal.alpha;
-    r.rhoX = std::sqrt(p.Jx0 / p.A);
-    r.rhoY = std::sqrt(p.Jy0 / p.A);
-    r.Wx = p.Jx0 / v.vx;
-    r.Wy = p.Jy0 / v.vy;
-    r.Jp = p.Jx0 + p.Jy0;
+    DerivedValues r = ElasticDerivedValues(p.A, p.Jx0, p.Jy0, p.Jxy0, v);
     // One way for every shape: the region its outline bounds, halved exactly.
     const geometry::Region region = geometry::RegionFromOutline(*outline);
     r.Wplx = geometry::PlasticAboutX(region).Wpl;
@@ -83,6 +73,21 @@ double DerivedValues::Of(DerivedQuantity quantity) const {
         case DerivedQuantity::yC: return shearCentre.y;
     }
     return 0.0;
+}
+
+DerivedValues ElasticDerivedValues(double A, double Jx0, double Jy0, double Jxy0, const ExtremeFibres& fibres) {
+    DerivedValues r;
+    r.A = A;
+    const PrincipalMoments principal = PrincipalMomentsOf(Jx0, Jy0, Jxy0);
+    r.J1 = principal.J1;
+    r.J2 = principal.J2;
+    r.alpha = principal.alpha;
+    r.rhoX = std::sqrt(Jx0 / A);
+    r.rhoY = std::sqrt(Jy0 / A);
+    r.Wx = Jx0 / fibres.vx;
+    r.Wy = Jy0 / fibres.vy;
+    r.Jp = Jx0 + Jy0;
+    return r;
 }
 
 CentralEllipse CentralEllipseOf(const DerivedValues& values) {

@@ -80,6 +80,11 @@ struct CentralEllipse {
 };
 CentralEllipse CentralEllipseOf(const DerivedValues& values);
 
+// The figures that need only the area, the centroidal moments and the extreme
+// fibres (J1 to Jp); the design figures are left at 0. A section and a
+// composite both take them from here.
+DerivedValues ElasticDerivedValues(double A, double Jx0, double Jy0, double Jxy0, const ExtremeFibres& fibres);
+
 struct DerivedSection {
     // The dimensions make a section that can be drawn, and its outline about G
     // is known.

@@ -216,17 +216,7 @@ std::optional<DerivedValues> DerivedOf(const CompositeTotals& t, const std::vect
         vx = std::max({vx, box.yMax - t.yG, t.yG - box.yMin});
         vy = std::max({vy, box.xMax - t.xG, t.xG - box.xMin});
     }
-    DerivedValues r;
-    r.A = t.A;
-    const PrincipalMoments principal = PrincipalMomentsOf(t.Jx0, t.Jy0, t.Jxy0);
-    r.J1 = principal.J1;
-    r.J2 = principal.J2;
-    r.alpha = principal.alpha;
-    r.rhoX = std::sqrt(t.Jx0 / t.A);
-    r.rhoY = std::sqrt(t.Jy0 / t.A);
-    r.Wx = t.Jx0 / vx;
-    r.Wy = t.Jy0 / vy;
-    r.Jp = t.Jx0 + t.Jy0;
+    const DerivedValues r = ElasticDerivedValues(t.A, t.Jx0, t.Jy0, t.Jxy0, {vx, vy});
     if (!AllFinite({r.J1, r.J2, r.alpha, r.rhoX, r.rhoY, r.Wx, r.Wy, r.Jp})) return std::nullopt;
     return r;
 }
