@@ -20,6 +20,11 @@ struct SectionTexts {
     std::string dx;
     std::string dy;
     std::string theta;
+
+    bool operator==(const SectionTexts& other) const {
+        return dimensions == other.dimensions && dx == other.dx && dy == other.dy && theta == other.theta;
+    }
+    bool operator!=(const SectionTexts& other) const { return !(*this == other); }
 };
 
 // The dimension texts, then Dx, Dy and theta, all in one list (a missing text

@@ -1,7 +1,8 @@
 // Any bytes through the work file's reader. Whatever it accepts must be a work
 // the windows can take and a file can hold again: known windows, each once,
 // one text per input field and none too long, a digit pattern of the menu, no
-// more parts than allowed, and written out and read back it is the same work.
+// more parts than allowed, each a shape with its texts or a profile of the
+// catalogue, and written out and read back it is the same work.
 // Whatever it refuses comes with a phrase saying why.
 #include <QByteArray>
 #include <algorithm>
@@ -39,11 +40,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const QString& text : state.texts) Require(text.size() <= WorkFile::kMaxTextLength, "no text too long", all);
     }
     Require(work.parts.size() <= size_t(WorkFile::kMaxParts), "no more parts than allowed", all);
-    for (const WorkFile::CompositePart& part : work.parts) {
-        const baricor::SectionLayout* layout = baricor::LayoutByNumber(part.window);
-        Require(layout ? part.fields.size() == layout->inputs.size()
-                      : !part.profile.trimmed().isEmpty() && part.fields.size() == WorkFile::ProfileFields().size(),
-                "a part is a window's section or a named profile, with all its fields", all);
+    for (const baricor::CompositePart& part : work.parts) {
+        const bool section = part.shape.section != nullptr;
+        Require(section != (part.shape.profile != nullptr), "a part is a window's section or a profile of the catalogue", all);
+        Require(section ? part.texts.dimensions.size() == part.shape.section->dimensionNames.size()
+                        : part.texts.dimensions.empty(),
+                "a part has a text for each of its shape's dimensions", all);
     }
     Require(WorkFile::CheckWritable(work).isEmpty(), "what was read can be written", all);
     const QByteArray written = WorkFile::Write(work);

@@ -44,7 +44,7 @@ public:
     // The table's columns.
     enum Column { ShapeColumn = 0, FirstDimension = 1, DxColumn = 6, DyColumn = 7, ThetaColumn = 8, HoleColumn = 9 };
     static constexpr int kDimensionColumns = 5;
-    static constexpr int kMaximumParts = 1000;
+    static constexpr int kMaximumParts = int(baricor::kMaxCompositeParts);
 
 private:
     void BuildControls();

@@ -171,27 +171,54 @@ SectionState ReadWindow(const QJsonValue& value, int index) {
     return state;
 }
 
-CompositePart ReadPart(const QJsonValue& value, int index) {
+std::vector<std::string> StdStrings(const std::vector<QString>& texts) {
+    std::vector<std::string> out;
+    for (const QString& text : texts) out.push_back(text.toStdString());
+    return out;
+}
+
+baricor::CompositePart ReadPart(const QJsonValue& value, int index) {
     const QString where = QStringLiteral("la parte n. %1 della sezione composta").arg(index + 1);
     const QJsonObject object = ObjectOf(value, where);
     const bool hasWindow = object.contains(QLatin1String("window"));
     const bool hasProfile = object.contains(QLatin1String("profile"));
     if (hasWindow == hasProfile) Fail(QStringLiteral("%1 deve indicare o una finestra (\"window\") o un profilo (\"profile\")").arg(where));
-    CompositePart part;
+    baricor::CompositePart part;
     const QJsonValue fields = object.value(QLatin1String("fields"));
     if (hasWindow) {
         const baricor::SectionLayout& layout = WindowOf(object.value(QLatin1String("window")), where);
-        part.window = layout.number;
-        part.fields = NamedTexts(layout, ReadFields(fields, InputNames(layout), DefaultTexts(layout), where));
+        part.shape.section = layout.shape;
+        part.texts = baricor::SectionTextsOf(
+            layout, StdStrings(ReadFields(fields, InputNames(layout), DefaultTexts(layout), where)));
     } else {
-        part.profile = TextOf(object.value(QLatin1String("profile")), QStringLiteral("%1: il nome del profilo").arg(where));
-        if (part.profile.trimmed().isEmpty()) Fail(QStringLiteral("%1: il nome del profilo è vuoto").arg(where));
+        const QString name = TextOf(object.value(QLatin1String("profile")), QStringLiteral("%1: il nome del profilo").arg(where));
+        part.shape.profile = baricor::FindProfile(name.toStdString());
+        if (!part.shape.profile) Fail(QStringLiteral("%1: il profilo %2 non è nel catalogo").arg(where, Quote(name)));
         const std::vector<QString>& names = ProfileFields();
-        const std::vector<QString> texts = ReadFields(fields, names, std::vector<QString>(names.size(), "0"), where);
-        for (size_t i = 0; i < names.size(); ++i) part.fields.emplace_back(names[i], texts[i]);
+        const std::vector<std::string> texts =
+            StdStrings(ReadFields(fields, names, std::vector<QString>(names.size(), "0"), where));
+        part.texts.dx = texts[0];
+        part.texts.dy = texts[1];
+        part.texts.theta = texts[2];
     }
     part.hole = BoolOf(object, "hole", where);
     return part;
+}
+
+// A part's fields as the file names them: its window's input fields, or a
+// profile's Dx, Dy and θ.
+std::vector<std::pair<QString, QString>> PartFields(const baricor::CompositePart& part) {
+    std::vector<std::pair<QString, QString>> fields;
+    if (part.shape.section) {
+        const baricor::SectionLayout& layout = baricor::LayoutOf(*part.shape.section);
+        std::vector<QString> texts;
+        for (const std::string& text : baricor::FieldTextsOf(layout, part.texts)) texts.push_back(QString::fromStdString(text));
+        return NamedTexts(layout, texts);
+    }
+    const std::vector<QString>& names = ProfileFields();
+    for (size_t i = 0; i < names.size(); ++i)
+        fields.emplace_back(names[i], QString::fromStdString(i == 0 ? part.texts.dx : i == 1 ? part.texts.dy : part.texts.theta));
+    return fields;
 }
 
 Work ReadWork(const QJsonObject& root) {
@@ -274,12 +301,9 @@ bool Work::operator==(const Work& other) const {
     auto sameWindow = [](const SectionState& a, const SectionState& b) {
         return a.number == b.number && a.texts == b.texts && a.derived == b.derived;
     };
-    auto samePart = [](const CompositePart& a, const CompositePart& b) {
-        return a.window == b.window && a.profile == b.profile && a.fields == b.fields && a.hole == b.hole;
-    };
     return digits == other.digits && compositeOpen == other.compositeOpen &&
            std::equal(windows.begin(), windows.end(), other.windows.begin(), other.windows.end(), sameWindow) &&
-           std::equal(parts.begin(), parts.end(), other.parts.begin(), other.parts.end(), samePart);
+           parts == other.parts;
 }
 
 const std::vector<QString>& ProfileFields() {
@@ -293,34 +317,37 @@ QByteArray Write(const Work& work) {
     out += Indent(1) + "\"version\": " + QByteArray::number(kVersion) + ",\n";
     out += Indent(1) + "\"digits\": " + JsonString(QString::fromStdString(work.digits)) + ",\n";
     out += Indent(1) + "\"windows\": [";
-    for (size_t i = 0; i < work.windows.size(); ++i) {
-        const SectionState& state = work.windows[i];
+    bool first = true;
+    for (const SectionState& state : work.windows) {
         const baricor::SectionLayout* layout = baricor::LayoutByNumber(state.number);
         if (!layout) continue;
-        out += i == 0 ? "\n" : ",\n";
+        out += first ? "\n" : ",\n";
+        first = false;
         out += Indent(2) + "{\n";
         out += Indent(3) + "\"window\": " + JsonString(QString::fromStdString(layout->window)) + ",\n";
         out += Indent(3) + "\"fields\": " + Fields(NamedTexts(*layout, state.texts), 3) + ",\n";
         out += Indent(3) + "\"derived\": " + Bool(state.derived) + "\n";
         out += Indent(2) + "}";
     }
-    out += work.windows.empty() ? "],\n" : "\n" + Indent(1) + "],\n";
+    out += first ? "],\n" : "\n" + Indent(1) + "],\n";
     out += Indent(1) + "\"composite\": {\n";
     out += Indent(2) + "\"open\": " + Bool(work.compositeOpen) + ",\n";
     out += Indent(2) + "\"parts\": [";
-    for (size_t i = 0; i < work.parts.size(); ++i) {
-        const CompositePart& part = work.parts[i];
-        out += i == 0 ? "\n" : ",\n";
+    first = true;
+    for (const baricor::CompositePart& part : work.parts) {
+        if (!part.shape.section && !part.shape.profile) continue;  // nothing a file could name
+        out += first ? "\n" : ",\n";
+        first = false;
         out += Indent(3) + "{\n";
-        if (const baricor::SectionLayout* layout = baricor::LayoutByNumber(part.window))
-            out += Indent(4) + "\"window\": " + JsonString(QString::fromStdString(layout->window)) + ",\n";
+        if (part.shape.section)
+            out += Indent(4) + "\"window\": " + JsonString(QString::fromStdString(baricor::LayoutOf(*part.shape.section).window)) + ",\n";
         else
-            out += Indent(4) + "\"profile\": " + JsonString(part.profile) + ",\n";
-        out += Indent(4) + "\"fields\": " + Fields(part.fields, 4) + ",\n";
+            out += Indent(4) + "\"profile\": " + JsonString(QString::fromUtf8(part.shape.profile->name)) + ",\n";
+        out += Indent(4) + "\"fields\": " + Fields(PartFields(part), 4) + ",\n";
         out += Indent(4) + "\"hole\": " + Bool(part.hole) + "\n";
         out += Indent(3) + "}";
     }
-    out += work.parts.empty() ? "]\n" : "\n" + Indent(2) + "]\n";
+    out += first ? "]\n" : "\n" + Indent(2) + "]\n";
     out += Indent(1) + "}\n";
     return out + "}\n";
 }
@@ -364,6 +391,20 @@ QString CheckWritable(const Work& work) {
     }
     if (work.parts.size() > size_t(kMaxParts))
         return QStringLiteral("la sezione composta ha %1 parti, al massimo %2").arg(work.parts.size()).arg(kMaxParts);
+    for (size_t i = 0; i < work.parts.size(); ++i) {
+        if (!work.parts[i].shape.section && !work.parts[i].shape.profile)
+            return QStringLiteral("la parte n. %1 della sezione composta non ha una forma").arg(i + 1);
+        // Named as the composite window labels the cell ("b", "Dy", "θ").
+        const std::vector<std::pair<QString, QString>> fields = PartFields(work.parts[i]);
+        for (size_t f = 0; f < fields.size(); ++f) {
+            const QString label = work.parts[i].shape.section
+                                      ? QString::fromStdString(baricor::LayoutOf(*work.parts[i].shape.section).inputs[f].row.label)
+                                      : fields[f].first;
+            const QString problem =
+                check(fields[f].second, QStringLiteral("%1 della parte n. %2 della sezione composta").arg(label).arg(i + 1));
+            if (!problem.isEmpty()) return problem;
+        }
+    }
     return QString();
 }
 

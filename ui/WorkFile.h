@@ -14,13 +14,15 @@
 #include <utility>
 #include <vector>
 
+#include "composite/Composite.h"
+
 namespace WorkFile {
 
 inline constexpr int kVersion = 1;
 inline constexpr const char* kSuffix = "baricor";
 // Limits a file must keep: a larger one is refused before it is read.
 inline constexpr qint64 kMaxFileBytes = 1024 * 1024;
-inline constexpr int kMaxParts = 1000;
+inline constexpr int kMaxParts = int(baricor::kMaxCompositeParts);
 // Characters of one text (a field, a profile name).
 inline constexpr int kMaxTextLength = 1000;
 
@@ -31,28 +33,19 @@ struct SectionState {
     bool derived = false;        // its derived-properties window is open
 };
 
-// One part of the composite section: the section of a window's shape, or a
-// profile by name, placed by its fields; a hole is taken away from the rest.
-struct CompositePart {
-    int window = 0;   // N of TraveN, or 0 for a profile
-    QString profile;  // the profile's name when window is 0
-    // Field name and text, every field of the part in a fixed order: the
-    // window's input fields, or Dx, Dy and θ for a profile.
-    std::vector<std::pair<QString, QString>> fields;
-    bool hole = false;
-};
-
 struct Work {
     std::string digits = "0.000E+00";
     std::vector<SectionState> windows;  // in the order they were opened
     bool compositeOpen = false;
-    std::vector<CompositePart> parts;
+    // The composite's parts as its window keeps them: a window's shape with
+    // its texts, or a profile of the catalogue with its Dx, Dy and θ.
+    std::vector<baricor::CompositePart> parts;
 
     bool operator==(const Work& other) const;
     bool operator!=(const Work& other) const { return !(*this == other); }
 };
 
-// The fields of a profile part, in the order they are written.
+// The fields of a profile part, in the order they are written: where it is placed.
 const std::vector<QString>& ProfileFields();
 
 // The file's text: indented JSON, keys in a fixed order.

@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 
+#include "CompositeWindow.h"
 #include "DerivedPropertiesMenu.h"
 #include "MainWindow.h"
 #include "MessageWindow.h"
@@ -31,14 +32,11 @@ namespace {
 constexpr int kRecentCount = 5;
 const char* const kRecentKey = "recentFiles";
 
-// What the run knows beyond the windows: the file it used, the work as that
-// file holds it, and the composite's parts (no window shows them yet: they
-// are kept as read, and written back).
+// What the run knows beyond the windows: the file it used and the work as
+// that file holds it.
 struct Session {
     QString file;
     WorkFile::Work saved;
-    bool compositeOpen = false;
-    std::vector<WorkFile::CompositePart> parts;
     // Set while "Esci" closes the windows after its own question.
     bool questionAnswered = false;
 };
@@ -159,10 +157,12 @@ void ReplaceWork(const WorkFile::Work& work, const QString& path, bool tellUnusu
     // opened afresh below, with its default texts and first place.
     for (const baricor::SectionLayout* layout : baricor::AllLayouts())
         delete OpenWindows::SectionWindowIfOpen(layout->number);
+    // The composite window shows the parts it had when it opened: it opens
+    // again, if the file says so, on the file's parts.
+    delete OpenWindows::CompositeWindowIfOpen();
+    CompositeWindow::Parts() = work.parts;
 
     SetDigits(work.digits);
-    State().compositeOpen = work.compositeOpen;
-    State().parts = work.parts;
 
     std::vector<OddField> odd;
     QStringList checkData;
@@ -190,6 +190,7 @@ void ReplaceWork(const WorkFile::Work& work, const QString& path, bool tellUnusu
             if (auto* entry = window->findChild<QAction*>(DerivedPropertiesMenu::kDerivedEntry)) entry->trigger();
         }
     }
+    if (work.compositeOpen) OpenWindows::OpenCompositeWindow();
     UseFile(path);
     if (tellUnusualTexts) ReportUnusualTexts(path, odd, checkData);
 }
@@ -280,8 +281,9 @@ WorkFile::Work CurrentWork() {
         state.derived = DerivedWindowOpen(window);
         work.windows.push_back(std::move(state));
     }
-    work.compositeOpen = State().compositeOpen;
-    work.parts = State().parts;
+    const CompositeWindow* composite = OpenWindows::CompositeWindowIfOpen();
+    work.compositeOpen = composite && composite->isVisible();
+    work.parts = CompositeWindow::Parts();
     return work;
 }
 

@@ -55,7 +55,7 @@ QStringList RecentFiles();
 // `baricor FILE`: opens the first argument after the program's name, if any.
 void OpenFromArguments(const QStringList& arguments);
 
-// Forgets the file of this run and the kept composite (a new, unsaved work).
+// Forgets the file of this run: the work is new and unsaved again.
 void Forget();
 
 // The object names of the entries and of the question's window and buttons.

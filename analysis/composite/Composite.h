@@ -39,7 +39,15 @@ struct CompositePart {
     PartShape shape;
     SectionTexts texts;
     bool hole = false;
+
+    bool operator==(const CompositePart& other) const {
+        return shape == other.shape && texts == other.texts && hole == other.hole;
+    }
+    bool operator!=(const CompositePart& other) const { return !(*this == other); }
 };
+
+// The most parts a composite takes: the window adds no more, a file holds no more.
+inline constexpr size_t kMaxCompositeParts = 1000;
 
 // One cell of a part: its shape, a dimension (by its place among the shape's
 // dimension names), or one of the texts that place the axes.

@@ -25,24 +25,6 @@ QTableWidget* Table(QWidget* w) { return w->findChild<QTableWidget*>("Parts"); }
 
 void Press(QWidget* w, const char* button) { w->findChild<QPushButton*>(button)->click(); }
 
-// The editor the table opened over a cell.
-QLineEdit* CellEditor(QTableWidget* table) {
-    for (QLineEdit* editor : table->viewport()->findChildren<QLineEdit*>())
-        if (editor->isVisible()) return editor;
-    return nullptr;
-}
-
-// Opens the cell's editor and types `text` over its contents, key by key.
-void TypeInCell(QTableWidget* table, int row, int column, const QString& text) {
-    table->setCurrentCell(row, column);
-    table->editItem(table->item(row, column));
-    QLineEdit* editor = CellEditor(table);
-    QVERIFY(editor);
-    editor->selectAll();
-    QTest::keyClick(editor, Qt::Key_Delete);
-    QTest::keyClicks(editor, text);
-}
-
 }  // namespace
 
 class CompositeWindowTest : public QObject {

@@ -766,11 +766,6 @@ private:
         });
     }
 
-    static bool SameParts(const baricor::CompositePart& a, const baricor::CompositePart& b) {
-        return a.shape == b.shape && a.hole == b.hole && a.texts.dimensions == b.texts.dimensions &&
-               a.texts.dx == b.texts.dx && a.texts.dy == b.texts.dy && a.texts.theta == b.texts.theta;
-    }
-
     // The parts the user built stay while the program runs; the open window
     // shows them, and its results are blank or well-formed in the pattern of
     // now, and what the parts give.
@@ -779,7 +774,7 @@ private:
         if (kept.size() != parts_.size())
             return QString("%1 parts kept, the user left %2").arg(kept.size()).arg(parts_.size());
         for (size_t i = 0; i < kept.size(); ++i)
-            if (!SameParts(kept[i], parts_[i])) return QString("part %1 is not what the user left").arg(i + 1);
+            if (kept[i] != parts_[i]) return QString("part %1 is not what the user left").arg(i + 1);
         if (!compositeOpen_) return QString();
 
         CompositeWindow* w = Composite();

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QTableWidget>
 #include <QTest>
 
 #include "Appearance.h"
@@ -57,4 +58,20 @@ void PasteInto(QLineEdit* field, const QString& text) {
     field->setFocus();
     field->selectAll();
     field->insert(text);
+}
+
+QLineEdit* CellEditor(QTableWidget* table) {
+    for (QLineEdit* editor : table->viewport()->findChildren<QLineEdit*>())
+        if (editor->isVisible()) return editor;
+    return nullptr;
+}
+
+void TypeInCell(QTableWidget* table, int row, int column, const QString& text) {
+    table->setCurrentCell(row, column);
+    table->editItem(table->item(row, column));
+    QLineEdit* editor = CellEditor(table);
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_Delete);
+    QTest::keyClicks(editor, text);
 }

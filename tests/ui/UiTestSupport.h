@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <functional>
 
+class QTableWidget;
+
 // Presses the button of every modal window that comes up, and records which
 // windows they were. It keeps firing: a modal raised inside a change event can
 // be followed by another one at the next keystroke.
@@ -35,3 +37,7 @@ QStringList ResultTexts(QWidget* window, const QStringList& names);
 void TypeInto(QLineEdit* field, const QString& text);
 // Replaces a field's text in one edit, as a paste over a selection does.
 void PasteInto(QLineEdit* field, const QString& text);
+// The line editor a table opened over a cell, or nullptr.
+QLineEdit* CellEditor(QTableWidget* table);
+// Opens the cell's editor and types `text` over its contents, key by key.
+void TypeInCell(QTableWidget* table, int row, int column, const QString& text);

@@ -11,11 +11,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 
+#include "CompositeWindow.h"
 #include "DerivedPropertiesMenu.h"
 #include "MainWindow.h"
 #include "NumberNotation.h"
@@ -24,6 +26,7 @@
 #include "ResultFormat.h"
 #include "SectionLayout.h"
 #include "SectionWindow.h"
+#include "Shapes.h"
 #include "UiTestSupport.h"
 #include "WorkFile.h"
 #include "WorkFileMenu.h"
@@ -166,6 +169,7 @@ private slots:
         // Every test answers whatever modal comes up, so that none can hang.
         answers_ = std::make_unique<Answers>();
         WorkSession::Forget();
+        CompositeWindow::Parts().clear();
         StartProgram();
         NumberNotation::SetSeparators({".", ","});
         QVERIFY(folder_.isValid());
@@ -215,8 +219,25 @@ private slots:
             if (number % 2 == 0) window->findChild<QAction*>(DerivedPropertiesMenu::kDerivedEntry)->trigger();
         }
         for (SectionWindow* window : OpenWindows::SectionWindowsInOpeningOrder()) before[window->objectName()] = AllTexts(window);
+        // The composite: a part of every shape and a profile, typed in their
+        // own notations, every other one a hole.
+        std::vector<baricor::CompositePart> parts;
+        for (const baricor::SectionLayout* layout : baricor::AllLayouts()) {
+            baricor::CompositePart part = CompositeWindow::NewPart({layout->shape, nullptr});
+            for (size_t i = 0; i < part.texts.dimensions.size(); ++i)
+                part.texts.dimensions[i] = AsTyped(10.5 * double(i + 1), i + size_t(layout->number)).toStdString();
+            part.texts.dx = AsTyped(-double(layout->number), size_t(layout->number)).toStdString();
+            part.hole = layout->number % 2 == 0;
+            parts.push_back(part);
+        }
+        baricor::CompositePart profile = CompositeWindow::NewPart({nullptr, baricor::FindProfile("IPE 200")});
+        profile.texts.theta = "90.0";
+        parts.push_back(profile);
+        CompositeWindow::Parts() = parts;
+        OpenWindows::OpenCompositeWindow();
         const WorkFile::Work saved = WorkSession::CurrentWork();
         QCOMPARE(int(saved.windows.size()), 8);
+        QVERIFY(saved.compositeOpen);
 
         const QString path = folder_.filePath("round.baricor");
         QVERIFY2(WorkSession::SaveTo(path, nullptr), qPrintable(answers_->texts.join(" | ")));
@@ -224,9 +245,11 @@ private slots:
 
         // Other work in between: fewer windows, other digits, other texts.
         OpenWindows::CloseAllSectionWindows();
+        OpenWindows::CloseCompositeWindow();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         digits->actions().at((index + 2) % 5)->trigger();
         TypeInto(Field(OpenWindows::OpenSectionWindow(1), "Text1"), "7");
+        CompositeWindow::Parts() = {CompositeWindow::NewPart({&baricor::RectangleSection(), nullptr})};
         WorkSession::Forget();
 
         Answers& answers = Fresh();
@@ -244,39 +267,69 @@ private slots:
                 found |= top->objectName() == "DerivedProperties-" + window->objectName() && top->isVisible();
             QCOMPARE(found, derived);
         }
+        // The composite window is open again on the same parts, its table
+        // showing every text as typed.
+        QVERIFY(CompositeWindow::Parts() == parts);
+        CompositeWindow* composite = OpenWindows::CompositeWindowIfOpen();
+        QVERIFY(composite && composite->isVisible());
+        auto* table = composite->findChild<QTableWidget*>("Parts");
+        QCOMPARE(table->rowCount(), int(parts.size()));
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const baricor::CompositePart& part = parts[size_t(row)];
+            QCOMPARE(table->item(row, CompositeWindow::ShapeColumn)->text(), CompositeWindow::ShapeName(part.shape));
+            if (!part.texts.dimensions.empty())
+                QCOMPARE(table->item(row, CompositeWindow::FirstDimension)->text().toStdString(), part.texts.dimensions[0]);
+            QCOMPARE(table->item(row, CompositeWindow::DxColumn)->text().toStdString(), part.texts.dx);
+            QCOMPARE(table->item(row, CompositeWindow::ThetaColumn)->text().toStdString(), part.texts.theta);
+            QCOMPARE(table->item(row, CompositeWindow::HoleColumn)->checkState() == Qt::Checked, part.hole);
+        }
         QVERIFY(WorkSession::CurrentWork() == saved);
         QVERIFY(!WorkSession::HasUnsavedChanges());
         QCOMPARE(WorkSession::CurrentFile(), QFileInfo(path).absoluteFilePath());
     }
 
-    // The composite's parts have no window yet: they are read, checked, kept
-    // and written back unchanged, fields left out taking their defaults.
-    void compositePartsAreKeptAndWrittenBack() {
+    // A file's parts fill the composite window, which opens where the file
+    // says it was open; fields left out take the defaults of the part's
+    // shape, and typing in a cell is a change to save.
+    void compositePartsOpenInTheirWindow() {
         const QString path = folder_.filePath("parts.baricor");
         WriteAll(path, kPartsFile);
         QVERIFY2(WorkSession::Open(path, nullptr), qPrintable(answers_->texts.join(" | ")));
-        const WorkFile::Work work = WorkSession::CurrentWork();
-        QVERIFY(work.compositeOpen);
-        QCOMPARE(int(work.parts.size()), 3);
-        const WorkFile::CompositePart& beam = work.parts[0];
-        QCOMPARE(beam.window, 7);
-        QCOMPARE(int(beam.fields.size()), int(baricor::LayoutByNumber(7)->inputs.size()));
-        QCOMPARE(beam.fields[0], std::make_pair(QString("Text1"), QString("200")));
-        QCOMPARE(beam.fields[1].second, QString::fromStdString(baricor::LayoutByNumber(7)->inputs[1].defaultText));
-        QVERIFY(!beam.hole);
-        const WorkFile::CompositePart& profile = work.parts[1];
-        QCOMPARE(profile.window, 0);
-        QCOMPARE(profile.profile, QString("IPE 200"));
-        QCOMPARE(profile.fields.back(), std::make_pair(QString::fromUtf8("θ"), QString("90")));
-        QCOMPARE(profile.fields.front().second, QString("12,5"));
-        QVERIFY(profile.hole);
-        QCOMPARE(work.parts[2].window, 2);
+        CompositeWindow* composite = OpenWindows::CompositeWindowIfOpen();
+        QVERIFY(composite && composite->isVisible());
+        auto* table = composite->findChild<QTableWidget*>("Parts");
+        QCOMPARE(table->rowCount(), 3);
+        const std::vector<baricor::CompositePart>& parts = CompositeWindow::Parts();
+        const baricor::SectionLayout& doubleT = *baricor::LayoutByNumber(7);
+        QCOMPARE(parts[0].shape.section, doubleT.shape);
+        QCOMPARE(table->item(0, CompositeWindow::FirstDimension)->text(), QString("200"));
+        QCOMPARE(table->item(0, CompositeWindow::FirstDimension + 1)->text().toStdString(), doubleT.inputs[1].defaultText);
+        QCOMPARE(table->item(0, CompositeWindow::DxColumn)->text(), QString("-40"));
+        QCOMPARE(table->item(0, CompositeWindow::HoleColumn)->checkState(), Qt::Unchecked);
+        QCOMPARE(table->item(1, CompositeWindow::ShapeColumn)->text(), QString("IPE 200"));
+        QCOMPARE(table->item(1, CompositeWindow::DxColumn)->text(), QString("12,5"));
+        QCOMPARE(table->item(1, CompositeWindow::ThetaColumn)->text(), QString("90"));
+        QCOMPARE(table->item(1, CompositeWindow::HoleColumn)->checkState(), Qt::Checked);
+        QCOMPARE(parts[2].shape.section, baricor::LayoutByNumber(2)->shape);
+        QVERIFY(parts[2].hole);
+        QVERIFY(!WorkSession::HasUnsavedChanges());
 
-        const QString again = folder_.filePath("parts-again.baricor");
-        QVERIFY2(WorkSession::SaveTo(again, nullptr), qPrintable(answers_->texts.join(" | ")));
-        const WorkFile::ReadOutcome read = WorkFile::ReadFile(again);
+        TypeInCell(table, 0, CompositeWindow::FirstDimension, "250");
+        QVERIFY(WorkSession::HasUnsavedChanges());
+        QVERIFY2(WorkSession::Save(nullptr), qPrintable(answers_->texts.join(" | ")));
+        const WorkFile::ReadOutcome read = WorkFile::ReadFile(path);
         QVERIFY2(read.work, qPrintable(read.problem));
-        QVERIFY(*read.work == work);
+        QCOMPARE(read.work->parts.size(), size_t(3));
+        QCOMPARE(read.work->parts[0].texts.dimensions[0], std::string("250"));
+        QVERIFY(read.work->parts == CompositeWindow::Parts());
+        QVERIFY(read.work->compositeOpen);
+
+        // A file whose composite was closed keeps its parts without the window.
+        WriteAll(path, QByteArray(kPartsFile).replace(R"("open": true)", R"("open": false)"));
+        QVERIFY2(WorkSession::Open(path, nullptr), qPrintable(answers_->texts.join(" | ")));
+        QVERIFY(!OpenWindows::CompositeWindowIfOpen());
+        QCOMPARE(CompositeWindow::Parts().size(), size_t(3));
+        QCOMPARE(OpenWindows::OpenCompositeWindow()->findChild<QTableWidget*>("Parts")->rowCount(), 3);
     }
 
     // The README's example is a file the program opens as described.
@@ -294,7 +347,7 @@ private slots:
         QCOMPARE(l.inputs[4].row.control + "=" + l.inputs[4].row.label, std::string("Text11=Dx"));
         QVERIFY(read.work->windows[0].derived);
         QCOMPARE(int(read.work->parts.size()), 2);
-        QCOMPARE(read.work->parts[1].profile, QString("IPE 200"));
+        QCOMPARE(read.work->parts[1].shape.profile, baricor::FindProfile("IPE 200"));
     }
 
     // A file written by hand with one window opens that window alone, with
@@ -397,8 +450,14 @@ private slots:
         QTest::newRow("part unknown window") << head + R"("composite":{"parts":[{"window":"Form1"}]}})" << "«Form1» non esiste";
         QTest::newRow("profile field") << head + R"("composite":{"parts":[{"profile":"IPE 200","fields":{"a":"1"}}]}})"
                                        << "non ha una casella «a»";
-        QTest::newRow("profile unnamed") << head + R"("composite":{"parts":[{"profile":" "}]}})" << "profilo è vuoto";
-        QTest::newRow("hole a number") << head + R"("composite":{"parts":[{"profile":"HE 100","hole":1}]}})" << "true o false";
+        QTest::newRow("profile unnamed") << head + R"("composite":{"parts":[{"profile":" "}]}})"
+                                         << "profilo « » non è nel catalogo";
+        QTest::newRow("unknown profile") << head + R"("composite":{"parts":[{"profile":"IPE 999"}]}})"
+                                         << "la parte n. 1 della sezione composta: il profilo «IPE 999» non è nel catalogo";
+        QTest::newRow("part text too long") << head + "\"composite\":{\"parts\":[{\"profile\":\"IPE 200\",\"fields\":{\"Dx\":\"" +
+                                                    QByteArray(1001, '1') + "\"}}]}}"
+                                            << "troppo lungo (1001 caratteri";
+        QTest::newRow("hole a number") << head + R"("composite":{"parts":[{"profile":"HEA 100","hole":1}]}})" << "true o false";
         QTest::newRow("over 1 MB") << head + "\"pad\":\"" + QByteArray(WorkFile::kMaxFileBytes, ' ') + "\"}"
                                    << "troppo grande";
         QTest::newRow("invalid UTF-8") << head + "\"windows\":[{\"window\":\"Trave\xff\"}]}" << "JSON";
@@ -463,15 +522,31 @@ private slots:
         QCOMPARE(WorkSession::CurrentFile(), QString());
     }
 
-    // A text longer than a file may hold is refused before anything is written.
+    // A text longer than a file may hold, in a section window or in a
+    // composite cell, is refused before anything is written.
+    void textTooLongToSaveLeavesTheOldFile_data() {
+        QTest::addColumn<bool>("inComposite");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("section window") << false << "Text1 di Trave1 è troppo lungo";
+        QTest::newRow("composite cell") << true << "Dy della parte n. 2 della sezione composta è troppo lungo";
+    }
     void textTooLongToSaveLeavesTheOldFile() {
+        QFETCH(bool, inComposite);
+        QFETCH(QString, said);
         const QString path = folder_.filePath("kept.baricor");
         QVERIFY2(WorkSession::SaveTo(path, nullptr), qPrintable(answers_->texts.join(" | ")));
         const QByteArray old = ReadAll(path);
-        PasteInto(Field(OpenWindows::OpenSectionWindow(1), "Text1"), QString(1001, '5'));
+        if (inComposite) {
+            CompositeWindow::Parts() = {CompositeWindow::NewPart({&baricor::RectangleSection(), nullptr}),
+                                        CompositeWindow::NewPart({&baricor::RectangleSection(), nullptr})};
+            auto* table = OpenWindows::OpenCompositeWindow()->findChild<QTableWidget*>("Parts");
+            TypeInCell(table, 1, CompositeWindow::DyColumn, QString(1001, '5'));
+        } else {
+            PasteInto(Field(OpenWindows::OpenSectionWindow(1), "Text1"), QString(1001, '5'));
+        }
         Answers& answers = Fresh();
         QVERIFY(!WorkSession::SaveTo(path, nullptr));
-        QVERIFY(answers.texts.value(0).contains("Text1 di Trave1 è troppo lungo"));
+        QVERIFY2(answers.texts.value(0).contains(said), qPrintable(answers.texts.value(0)));
         QCOMPARE(ReadAll(path), old);
         QVERIFY(WorkSession::HasUnsavedChanges());
     }
@@ -597,7 +672,7 @@ private slots:
     }
 
     // What counts as a change: a text, the digits, a window opened or closed,
-    // a derived window.
+    // a derived window, the composite window and its parts.
     void changesThatCount_data() {
         QTest::addColumn<int>("change");
         QTest::newRow("text") << 0;
@@ -605,18 +680,33 @@ private slots:
         QTest::newRow("window opened") << 2;
         QTest::newRow("window closed") << 3;
         QTest::newRow("derived opened") << 4;
+        QTest::newRow("composite opened") << 5;
+        QTest::newRow("composite cell typed") << 6;
+        QTest::newRow("composite part added") << 7;
+        QTest::newRow("composite hole ticked") << 8;
+        QTest::newRow("composite closed") << 9;
     }
     void changesThatCount() {
         QFETCH(int, change);
         SectionWindow* window = OpenWindows::OpenSectionWindow(1);
+        QTableWidget* parts = nullptr;
+        if (change > 5) {
+            CompositeWindow::Parts() = {CompositeWindow::NewPart({&baricor::RectangleSection(), nullptr})};
+            parts = OpenWindows::OpenCompositeWindow()->findChild<QTableWidget*>("Parts");
+        }
         QVERIFY2(WorkSession::SaveTo(folder_.filePath("changes.baricor"), nullptr), qPrintable(answers_->texts.join(" | ")));
         QVERIFY(!WorkSession::HasUnsavedChanges());
         switch (change) {
+            case 5: OpenWindows::OpenCompositeWindow(); break;
+            case 6: TypeInCell(parts, 0, CompositeWindow::FirstDimension, "101"); break;
+            case 7: OpenWindows::CompositeWindowIfOpen()->findChild<QPushButton*>("Add")->click(); break;
+            case 8: parts->item(0, CompositeWindow::HoleColumn)->setCheckState(Qt::Checked); break;
+            case 9: OpenWindows::CloseCompositeWindow(); break;
             case 0: TypeInto(Field(window, "Text2"), "151"); break;
             case 1: Entry("mnuDue")->trigger(); break;
             case 2: OpenWindows::OpenSectionWindow(6); break;
             case 3: window->close(); break;
-            default: window->findChild<QAction*>(DerivedPropertiesMenu::kDerivedEntry)->trigger(); break;
+            case 4: window->findChild<QAction*>(DerivedPropertiesMenu::kDerivedEntry)->trigger(); break;
         }
         QVERIFY(WorkSession::HasUnsavedChanges());
     }

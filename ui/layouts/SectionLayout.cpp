@@ -68,6 +68,23 @@ SectionTexts SectionTextsOf(const SectionLayout& layout, const std::vector<std::
     return texts;
 }
 
+std::vector<std::string> FieldTextsOf(const SectionLayout& layout, const SectionTexts& texts) {
+    std::vector<std::string> fieldTexts;
+    size_t dimension = 0;
+    for (const InputField& input : layout.inputs) {
+        switch (input.role) {
+            case InputRole::Dimension:
+                fieldTexts.push_back(dimension < texts.dimensions.size() ? texts.dimensions[dimension] : std::string());
+                ++dimension;
+                break;
+            case InputRole::Dx: fieldTexts.push_back(texts.dx); break;
+            case InputRole::Dy: fieldTexts.push_back(texts.dy); break;
+            case InputRole::Theta: fieldTexts.push_back(texts.theta); break;
+        }
+    }
+    return fieldTexts;
+}
+
 std::vector<InputField> InputRows(const SectionLayout& layout, const DimensionColumns& columns,
                                   std::initializer_list<DimensionRowNames> dimensions, const TransformNames& transform) {
     std::vector<InputField> fields;

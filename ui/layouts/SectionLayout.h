@@ -78,6 +78,9 @@ std::vector<const SectionLayout*> AllLayouts();
 // What the analysis reads from a window's input texts, given in the order of
 // layout.inputs (a missing one is empty).
 SectionTexts SectionTextsOf(const SectionLayout& layout, const std::vector<std::string>& fieldTexts);
+// The other way: the input texts in the order of layout.inputs (a missing
+// dimension text is empty).
+std::vector<std::string> FieldTextsOf(const SectionLayout& layout, const SectionTexts& texts);
 
 // The window tables, one per shape.
 SectionLayout RectangleLayout();
