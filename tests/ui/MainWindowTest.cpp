@@ -93,7 +93,7 @@ private slots:
     }
 
     void buttonsOpenTheirShapes() {
-        for (int n = 1; n <= 8; ++n) {
+        for (int n = 1; n <= int(baricor::AllShapes().size()); ++n) {
             auto* button = OpenWindows::MainWindowIfOpen()->findChild<QToolButton*>(QString("Command%1").arg(n));
             QCOMPARE(button->text(), QString("Trave%1").arg(n));
             button->click();
@@ -111,7 +111,7 @@ private slots:
         MainWindow* form = OpenWindows::MainWindowIfOpen();
         QVERIFY(QTest::qWaitForWindowExposed(form));
         QList<int> bottoms[2];
-        for (int n = 1; n <= 8; ++n) {
+        for (int n = 1; n <= int(baricor::AllShapes().size()); ++n) {
             auto* button = form->findChild<QToolButton*>(QString("Command%1").arg(n));
             const Ink ink = InkOf(button);
             bottoms[n > 4] << ink.captionBottom;

@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder.path());
 
     Save(OpenWindows::ShowMainWindow(), folder, "Form1", true);
-    for (int n = 1; n <= 8; ++n) {
+    for (int n = 1; n <= int(baricor::AllShapes().size()); ++n) {
         if (SectionWindow* window = OpenWindows::OpenSectionWindow(n)) Save(window, folder, window->objectName(), true);
     }
     // The derived properties of the default L.

@@ -50,7 +50,7 @@ private slots:
         QWidget* main = OpenWindows::MainWindowIfOpen();
         QVERIFY(QTest::qWaitForWindowExposed(main));
         const QRect screen = main->screen()->availableGeometry();
-        for (int n = 1; n <= 8; ++n) {
+        for (int n = 1; n <= int(baricor::AllShapes().size()); ++n) {
             SectionWindow* w = OpenWindows::OpenSectionWindow(n);
             QVERIFY(QTest::qWaitForWindowExposed(w));
             QVERIFY(screen.contains(w->frameGeometry()));
