@@ -13,6 +13,7 @@
 
 #include "Appearance.h"
 #include "CaptionFrame.h"
+#include "CopyCloseRow.h"
 #include "DerivedProperties.h"
 #include "Fonts.h"
 #include "NumberNotation.h"
@@ -152,22 +153,9 @@ void DerivedPropertiesWindow::BuildControls() {
     }
     column->addStretch();
 
-    auto* copy = new QPushButton("Copia");
-    copy->setObjectName("Copy");
-    copy->setFixedSize(SizeFromTwips(1215, 375));
-    connect(copy, &QPushButton::clicked, this, &DerivedPropertiesWindow::CopyResults);
-    auto* close = new QPushButton("Chiudi");
-    close->setObjectName("Close");
-    close->setFixedSize(SizeFromTwips(1215, 375));
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    // Enter and the keypad's Enter press the focused button, as Space does.
-    copy->setAutoDefault(true);
-    close->setAutoDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(copy);
-    buttons->addWidget(close);
-    column->addLayout(buttons);
+    const CopyCloseRow buttons = MakeCopyCloseRow(this, [this] { CopyResults(); });
+    QPushButton* close = buttons.close;
+    column->addLayout(buttons.row);
 
     auto* window = new QHBoxLayout(this);
     window->setContentsMargins(6, 6, 6, 6);

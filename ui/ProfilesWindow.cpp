@@ -18,6 +18,7 @@
 
 #include "Appearance.h"
 #include "CaptionFrame.h"
+#include "CopyCloseRow.h"
 #include "DerivedProperties.h"
 #include "Fonts.h"
 #include "NumberNotation.h"
@@ -191,31 +192,17 @@ void ProfilesWindow::BuildControls() {
     drawing_->setMinimumSize(SizeFromTwips(3600, 4500));
     drawing_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
-    auto* copy = new QPushButton("Copia");
-    copy->setObjectName("Copy");
-    copy->setFixedSize(SizeFromTwips(1215, 375));
-    connect(copy, &QPushButton::clicked, this, &ProfilesWindow::CopyFigures);
-    auto* close = new QPushButton("Chiudi");
-    close->setObjectName("Close");
-    close->setFixedSize(SizeFromTwips(1215, 375));
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    // Enter and the keypad's Enter press the focused button, as Space does.
-    copy->setAutoDefault(true);
-    close->setAutoDefault(true);
+    const CopyCloseRow buttons = MakeCopyCloseRow(this, [this] { CopyFigures(); });
 
     auto* top = new QHBoxLayout;
     top->addLayout(lists, 0);
     top->addLayout(columns[0], 0);
     top->addLayout(columns[1], 0);
     top->addWidget(drawing_, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(copy);
-    buttons->addWidget(close);
     auto* window = new QVBoxLayout(this);
     window->setContentsMargins(6, 6, 6, 6);
     window->addLayout(top, 1);
-    window->addLayout(buttons);
+    window->addLayout(buttons.row);
 
     // Tab runs from the lists through the fields to the buttons, as they read.
     setTabOrder(families_, sizes_);
@@ -224,8 +211,8 @@ void ProfilesWindow::BuildControls() {
         setTabOrder(previous, field);
         previous = field;
     }
-    setTabOrder(previous, copy);
-    setTabOrder(copy, close);
+    setTabOrder(previous, buttons.copy);
+    setTabOrder(buttons.copy, buttons.close);
     sizes_->setFocus();  // typing a size's name selects it at once
 }
 
