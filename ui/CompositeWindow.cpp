@@ -23,6 +23,7 @@
 #include "Fonts.h"
 #include "NumberNotation.h"
 #include "NumericText.h"
+#include "ReportMenu.h"
 #include "SectionLayout.h"
 #include "Shapes.h"
 #include "Twips.h"
@@ -283,6 +284,8 @@ CompositeWindow::CompositeWindow() {
         FillRow(row);
     }
     Recompute();
+    // "Esporta PDF…" on the background, the drawing and the figures.
+    ReportMenu::AttachTo(this);
 }
 
 void CompositeWindow::BuildControls() {
