@@ -444,6 +444,20 @@ private slots:
         menu->close();
     }
 
+    // A pasted Dx far longer than its column ends in an ellipsis before Dy; a
+    // tab typed into θ is a blank, not a break in the part's line.
+    void partTextsStayOnTheirLine() {
+        std::vector<baricor::CompositePart> parts = RectanglesInARow(1);
+        parts[0].texts.dx = "0." + std::string(20000, '0');
+        parts[0].texts.theta = "1\t2";
+        const QString pdf = folder_.filePath("long-texts.pdf");
+        QCOMPARE(Report::Write(pdf, {}, parts), QString());
+        const QString text = ExtractedText(pdf);
+        QVERIFY2(text.contains(QRegularExpression(QString::fromUtf8("\\n ?1 Trave1 - Rettangolare a = 100; b = 150 "
+                                                                    "0\\.0{3,}… 0 1 ?2 no\\s*\\n"))),
+                 qPrintable(text));
+    }
+
     // Sections and the composite in one report: the sections' pages first.
     void sectionPagesComeFirst() {
         SectionWindow* section = OpenWindows::OpenSectionWindow(4);
