@@ -1,7 +1,9 @@
 // The PDF report of one section window, timed from the call until the file is
 // written: the page laid out and painted (drawing and tables), the fonts
 // embedded, the file saved. Each of the eight section windows at its built-in
-// dimensions, with its derived window open, on the offscreen platform.
+// dimensions, with its derived window open, on the offscreen platform; then
+// the composite's report, of 10 and of 1000 rectangles (the most it holds),
+// the analysis included.
 //
 //   baricor-bench-report [REPORTS per shape, default 50] [SHAPE...]
 #include <QAction>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "Appearance.h"
+#include "CompositeWindow.h"
 #include "DerivedPropertiesMenu.h"
 #include "OpenWindows.h"
 #include "Report.h"
@@ -63,6 +66,28 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
     }
     baricor_bench::PrintSummary("every shape", all, "ms");
+
+    for (int count : {10, CompositeWindow::kMaximumParts}) {
+        std::vector<baricor::CompositePart> parts;
+        for (int i = 0; i < count; ++i) {
+            baricor::CompositePart part = CompositeWindow::NewPart({&baricor::RectangleSection(), nullptr});
+            part.texts.dx = std::to_string(100 * i);
+            parts.push_back(part);
+        }
+        std::vector<double> times;
+        const int runs = count > 100 ? std::max(1, reports / 10) : reports;
+        for (int i = 0; i < runs; ++i) {
+            const auto start = std::chrono::steady_clock::now();
+            const QString failed = Report::Write(path, {}, parts);
+            const auto end = std::chrono::steady_clock::now();
+            if (!failed.isEmpty()) {
+                std::fprintf(stderr, "%s\n", qPrintable(failed));
+                return 1;
+            }
+            times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        }
+        baricor_bench::PrintSummary("composite of " + std::to_string(count) + " parts report", times, "ms");
+    }
 
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "CompositeDrawing.h"
 
 #include <QMouseEvent>
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include "geometry/Region.h"
@@ -14,6 +15,69 @@ namespace {
 constexpr int kDrawingChordsPerArc = 24;
 constexpr double kCommonAxisLength = 30;  // pixels
 
+using Polygons = CompositeDrawing::Polygons;
+
+Polygons Cut(const baricor::geometry::Region& region) {
+    const baricor::geometry::Region flat = baricor::geometry::Polygonized(region, kDrawingChordsPerArc);
+    Polygons polygons;
+    for (const baricor::geometry::Contour& contour : flat.contours) {
+        std::vector<baricor::PlanePoint> polygon;
+        polygon.reserve(contour.size());
+        for (const baricor::geometry::Piece& piece : contour) polygon.push_back({piece.from.x, piece.from.y});
+        polygons.push_back(std::move(polygon));
+    }
+    return polygons;
+}
+
+// The drawing's centre in the common frame: G where there is one, else the origin.
+baricor::PlanePoint CentreOf(const baricor::CompositeAnalysis& analysis) {
+    return analysis.totals ? baricor::PlanePoint{analysis.totals->xG, analysis.totals->yG} : baricor::PlanePoint{};
+}
+
+// What the drawing fits and fills: every part's polygons (none where it
+// cannot be drawn) about `centre`, with the analysis' derived values.
+baricor::DerivedSection SectionOf(const std::vector<std::shared_ptr<const Polygons>>& parts,
+                                  const baricor::PlanePoint& centre,
+                                  const std::optional<baricor::DerivedValues>& values) {
+    baricor::SectionOutline outline;
+    bool anyPart = false;
+    for (const std::shared_ptr<const Polygons>& polygons : parts) {
+        if (!polygons) continue;
+        for (const std::vector<baricor::PlanePoint>& polygon : *polygons) {
+            std::vector<baricor::PlanePoint> aboutG;
+            aboutG.reserve(polygon.size());
+            for (const baricor::PlanePoint& p : polygon) aboutG.push_back({p.x - centre.x, p.y - centre.y});
+            outline.polygons.push_back(std::move(aboutG));
+        }
+        anyPart = true;
+    }
+    // A point at the reference origin, so that the fit keeps the common axes
+    // in sight; it encloses no area and fills nothing.
+    const baricor::PlanePoint origin{-centre.x, -centre.y};
+    outline.polygons.push_back({origin, origin, origin});
+    baricor::DerivedSection section;
+    if (anyPart) section.outline = std::move(outline);
+    section.values = values;
+    return section;
+}
+
+// Where the reference origin lands, the drawing being about `centre`.
+QPointF OriginIn(const DrawingLayout& layout, const baricor::PlanePoint& centre) {
+    return layout.g + QPointF(centre.x * layout.scale, -centre.y * layout.scale);
+}
+
+// The common axes: x to the left and y downwards from the reference origin.
+void PaintCommonAxes(QPainter& painter, const QPointF& o) {
+    painter.setPen(QPen(CompositeDrawing::kCommonAxesColour, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawLine(o, o - QPointF(kCommonAxisLength, 0));
+    painter.drawLine(o, o + QPointF(0, kCommonAxisLength));
+    painter.setPen(CompositeDrawing::kCommonAxesColour);
+    painter.drawText(QRectF(o - QPointF(kCommonAxisLength + 14, 14), QSizeF(12, 12)), Qt::AlignCenter, "x");
+    painter.drawText(QRectF(o + QPointF(2, kCommonAxisLength - 6), QSizeF(12, 12)), Qt::AlignCenter, "y");
+    painter.drawEllipse(o, 2.5, 2.5);
+}
+
 }  // namespace
 
 CompositeDrawing::CompositeDrawing(QWidget* parent) : PrincipalAxesDrawing(parent) {
@@ -24,47 +88,31 @@ void CompositeDrawing::ShowComposite(const baricor::CompositeAnalysis& analysis)
     std::unordered_map<const baricor::geometry::Region*, CutPart> cut;
     parts_.clear();
     holes_.clear();
-    centre_ = analysis.totals ? baricor::PlanePoint{analysis.totals->xG, analysis.totals->yG} : baricor::PlanePoint{};
-    baricor::SectionOutline outline;
-    bool anyPart = false;
+    centre_ = CentreOf(analysis);
     for (const baricor::PlacedPart& part : analysis.placed) {
         std::shared_ptr<const Polygons> polygons;
         if (part.region) {
             if (const auto known = cut_.find(part.region.get()); known != cut_.end()) polygons = known->second.polygons;
-            if (!polygons) {
-                const baricor::geometry::Region flat = baricor::geometry::Polygonized(*part.region, kDrawingChordsPerArc);
-                auto fresh = std::make_shared<Polygons>();
-                for (const baricor::geometry::Contour& contour : flat.contours) {
-                    std::vector<baricor::PlanePoint> polygon;
-                    polygon.reserve(contour.size());
-                    for (const baricor::geometry::Piece& piece : contour) polygon.push_back({piece.from.x, piece.from.y});
-                    fresh->push_back(std::move(polygon));
-                }
-                polygons = std::move(fresh);
-            }
+            if (!polygons) polygons = std::make_shared<const Polygons>(Cut(*part.region));
             cut[part.region.get()] = {part.region, polygons};
-            // The outline the drawing fits and fills is about G.
-            for (const std::vector<baricor::PlanePoint>& polygon : *polygons) {
-                std::vector<baricor::PlanePoint> aboutG;
-                aboutG.reserve(polygon.size());
-                for (const baricor::PlanePoint& p : polygon) aboutG.push_back({p.x - centre_.x, p.y - centre_.y});
-                outline.polygons.push_back(std::move(aboutG));
-            }
-            anyPart = true;
         }
         parts_.push_back(std::move(polygons));
         holes_.push_back(part.hole);
     }
     cut_ = std::move(cut);
-    // A point at the reference origin, so that the fit keeps the common axes
-    // in sight; it encloses no area and fills nothing.
-    const baricor::PlanePoint origin{-centre_.x, -centre_.y};
-    outline.polygons.push_back({origin, origin, origin});
-    baricor::DerivedSection section;
-    if (anyPart) section.outline = std::move(outline);
-    section.values = analysis.derived;
     if (selected_ >= int(parts_.size())) selected_ = -1;
-    Show(section);
+    Show(SectionOf(parts_, centre_, analysis.derived));
+}
+
+void CompositeDrawing::Paint(QPainter& painter, const QRectF& area, const baricor::CompositeAnalysis& analysis) {
+    std::vector<std::shared_ptr<const Polygons>> parts;
+    for (const baricor::PlacedPart& part : analysis.placed)
+        parts.push_back(part.region ? std::make_shared<const Polygons>(Cut(*part.region)) : nullptr);
+    const baricor::PlanePoint centre = CentreOf(analysis);
+    const DrawingLayout layout = LayOutDrawing(SectionOf(parts, centre, analysis.derived), area,
+                                               LabelSize(QFontMetricsF(painter.font(), painter.device())));
+    PrincipalAxesDrawing::Paint(painter, layout);
+    if (layout.outlineShown) PaintCommonAxes(painter, OriginIn(layout, centre));
 }
 
 void CompositeDrawing::SetSelectedPart(int part) {
@@ -93,10 +141,7 @@ std::vector<QPainterPath> CompositeDrawing::PartPaths() const {
     return paths;
 }
 
-QPointF CompositeDrawing::OriginOnScreen() const {
-    const DrawingLayout layout = Layout();
-    return layout.g + QPointF(centre_.x * layout.scale, -centre_.y * layout.scale);
-}
+QPointF CompositeDrawing::OriginOnScreen() const { return OriginIn(Layout(), centre_); }
 
 void CompositeDrawing::paintEvent(QPaintEvent* event) {
     PrincipalAxesDrawing::paintEvent(event);
@@ -105,15 +150,7 @@ void CompositeDrawing::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(contentsRect());
 
-    // The common axes: x to the left and y downwards from the reference origin.
-    const QPointF o = OriginOnScreen();
-    painter.setPen(QPen(kCommonAxesColour, 1, Qt::DotLine));
-    painter.drawLine(o, o - QPointF(kCommonAxisLength, 0));
-    painter.drawLine(o, o + QPointF(0, kCommonAxisLength));
-    painter.setPen(kCommonAxesColour);
-    painter.drawText(QRectF(o - QPointF(kCommonAxisLength + 14, 14), QSizeF(12, 12)), Qt::AlignCenter, "x");
-    painter.drawText(QRectF(o + QPointF(2, kCommonAxisLength - 6), QSizeF(12, 12)), Qt::AlignCenter, "y");
-    painter.drawEllipse(o, 2.5, 2.5);
+    PaintCommonAxes(painter, OriginOnScreen());
 
     if (selected_ >= 0 && selected_ < int(parts_.size())) {
         const QPainterPath path = PartPaths()[size_t(selected_)];

@@ -5,6 +5,7 @@
 // and the part of the selected row outlined. A click on a part reports it.
 
 #include <QPainterPath>
+#include <QRectF>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -29,6 +30,13 @@ public:
     std::vector<QPainterPath> PartPaths() const;
     QPointF OriginOnScreen() const;
 
+    // The same picture, without a selection, painted into `area` of any device
+    // with the painter's font: the composite's drawing in the PDF report.
+    static void Paint(QPainter& painter, const QRectF& area, const baricor::CompositeAnalysis& analysis);
+
+    // A part's outline cut into straight edges, in mm in the common frame.
+    using Polygons = std::vector<std::vector<baricor::PlanePoint>>;
+
     static const QColor kSelectionColour;
     static const QColor kCommonAxesColour;
 
@@ -40,7 +48,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    using Polygons = std::vector<std::vector<baricor::PlanePoint>>;
     // A part's region cut into straight edges, in mm in the common frame: an
     // unchanged part (the same region) is not cut again.
     struct CutPart {

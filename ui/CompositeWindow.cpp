@@ -23,6 +23,7 @@
 #include "Fonts.h"
 #include "NumberNotation.h"
 #include "NumericText.h"
+#include "ReportMenu.h"
 #include "SectionLayout.h"
 #include "Shapes.h"
 #include "Twips.h"
@@ -103,6 +104,20 @@ QString CompositeWindow::CellLabel(const baricor::PartShape& shape, const barico
         case baricor::PartCell::Theta: label = InputLabel(layout, InputRole::Theta, 0); break;
     }
     return label ? QString::fromStdString(*label) : QString();
+}
+
+std::vector<std::pair<QString, QString>> CompositeWindow::DimensionTexts(const CompositePart& part) {
+    std::vector<std::pair<QString, QString>> texts;
+    if (part.shape.profile) {
+        const auto& labels = baricor::DimensionLabels(part.shape.profile->shape);
+        for (size_t i = 0; i < size_t(kDimensionColumns); ++i)
+            texts.emplace_back(QString(labels[i]), QString::number(part.shape.profile->dimensions[i], 'g', 6));
+        return texts;
+    }
+    for (const baricor::PartCell& cell : baricor::EditableCells(part.shape))
+        if (cell.kind == baricor::PartCell::Dimension)
+            texts.emplace_back(CellLabel(part.shape, cell), QString::fromStdString(baricor::TextOf(part, cell)));
+    return texts;
 }
 
 CompositePart CompositeWindow::NewPart(const baricor::PartShape& shape) {
@@ -240,6 +255,10 @@ CompositePart Reshaped(const CompositePart& old, const baricor::PartShape& shape
 
 }  // namespace
 
+const baricor::FieldRow& CompositeWindow::ResultRow(baricor::CompositeQuantity quantity) {
+    return RowOf(baricor::Quantity(int(quantity)));
+}
+
 std::vector<CompositePart>& CompositeWindow::Parts() {
     static std::vector<CompositePart> parts;
     return parts;
@@ -265,6 +284,8 @@ CompositeWindow::CompositeWindow() {
         FillRow(row);
     }
     Recompute();
+    // "Esporta PDF…" on the background, the drawing and the figures.
+    ReportMenu::AttachTo(this);
 }
 
 void CompositeWindow::BuildControls() {
@@ -327,7 +348,7 @@ void CompositeWindow::BuildControls() {
     sumRows->setVerticalSpacing(4);
     int row = 0;
     for (baricor::CompositeQuantity q : baricor::kCompositeResults) {
-        const baricor::FieldRow& r = RowOf(baricor::Quantity(int(q)));
+        const baricor::FieldRow& r = ResultRow(q);
         const QString control = ControlOf(q);
         const bool centroid = q == baricor::CompositeQuantity::xG || q == baricor::CompositeQuantity::yG;
         sumRows->addWidget(Label(control + "Label", QString::fromStdString(r.label),
@@ -423,12 +444,13 @@ void CompositeWindow::FillRow(int row) {
     }
     if (part.shape.profile) {
         // The catalogue's dimensions, shown but not typed into.
-        const auto& labels = baricor::DimensionLabels(part.shape.profile->shape);
-        for (int i = 0; i < kDimensionColumns; ++i) {
+        const std::vector<std::pair<QString, QString>> dimensions = DimensionTexts(part);
+        for (int i = 0; i < kDimensionColumns && size_t(i) < dimensions.size(); ++i) {
             QTableWidgetItem* item = table_->item(row, FirstDimension + i);
-            item->setText(QString::number(part.shape.profile->dimensions[size_t(i)], 'g', 6));
-            item->setData(kLabelRole, QString(labels[size_t(i)]));
-            item->setData(Qt::AccessibleTextRole, partName + ", " + labels[size_t(i)]);
+            const auto& [label, text] = dimensions[size_t(i)];
+            item->setText(text);
+            item->setData(kLabelRole, label);
+            item->setData(Qt::AccessibleTextRole, partName + ", " + label);
         }
     }
 
@@ -550,27 +572,32 @@ void CompositeWindow::MarkCell(QTableWidgetItem* item) {
     if (item->data(Qt::BackgroundRole) != marked) item->setData(Qt::BackgroundRole, marked);
 }
 
-void CompositeWindow::WriteMessages(const baricor::CompositeAnalysis& a) {
-    QString problem;
-    if (a.badCell) {
+QString CompositeWindow::ProblemText(const std::vector<CompositePart>& parts, const baricor::CompositeAnalysis& a) {
+    if (a.badCell && a.badCell->part < parts.size()) {
         const size_t part = a.badCell->part;
-        const QString label = CellLabel(Parts()[part].shape, a.badCell->cell);
-        problem = QString::fromUtf8("Parte %1, %2: il testo non è un numero").arg(part + 1).arg(label);
-    } else if (a.undefinedPart) {
-        problem = QString::fromUtf8("Parte %1: queste misure non danno risultati").arg(*a.undefinedPart + 1);
-    } else if (!a.totals && !Parts().empty()) {
-        problem = QString::fromUtf8("L'area totale non è maggiore di 0");
+        const QString label = CellLabel(parts[part].shape, a.badCell->cell);
+        return QString::fromUtf8("Parte %1, %2: il testo non è un numero").arg(part + 1).arg(label);
     }
-    QString warning;
-    if (a.warning.kind == baricor::CompositeWarning::Overlap) {
-        warning = QString::fromUtf8("Attenzione: le parti %1 e %2 si sovrappongono, l'area comune è contata due volte")
-                      .arg(a.warning.part + 1)
-                      .arg(a.warning.other + 1);
-    } else if (a.warning.kind == baricor::CompositeWarning::HoleOutside) {
-        warning = QString::fromUtf8("Attenzione: il foro della parte %1 non è tutto dentro le parti piene, si toglie "
-                                    "area che non c'è")
-                      .arg(a.warning.part + 1);
-    }
+    if (a.undefinedPart) return QString::fromUtf8("Parte %1: queste misure non danno risultati").arg(*a.undefinedPart + 1);
+    if (!a.totals && !parts.empty()) return QString::fromUtf8("L'area totale non è maggiore di 0");
+    return {};
+}
+
+QString CompositeWindow::WarningText(const baricor::CompositeAnalysis& a) {
+    if (a.warning.kind == baricor::CompositeWarning::Overlap)
+        return QString::fromUtf8("Attenzione: le parti %1 e %2 si sovrappongono, l'area comune è contata due volte")
+            .arg(a.warning.part + 1)
+            .arg(a.warning.other + 1);
+    if (a.warning.kind == baricor::CompositeWarning::HoleOutside)
+        return QString::fromUtf8("Attenzione: il foro della parte %1 non è tutto dentro le parti piene, si toglie "
+                                 "area che non c'è")
+            .arg(a.warning.part + 1);
+    return {};
+}
+
+void CompositeWindow::WriteMessages(const baricor::CompositeAnalysis& a) {
+    const QString problem = ProblemText(Parts(), a);
+    const QString warning = WarningText(a);
     if (problem_->text() != problem) {
         problem_->setText(problem);
         problem_->setAccessibleName(problem);

@@ -6,8 +6,10 @@
 // parts outlive it, so that closing and reopening it keeps them.
 
 #include <QWidget>
+#include <utility>
 #include <vector>
 
+#include "SectionLayout.h"
 #include "composite/Composite.h"
 
 class CompositeDrawing;
@@ -32,6 +34,18 @@ public:
     static QString ShapeName(const baricor::PartShape& shape);
     // A cell's name, as its section window labels it ("a", "tw", "Dx", "θ"; "forma").
     static QString CellLabel(const baricor::PartShape& shape, const baricor::PartCell& cell);
+
+    // Each dimension the table shows for `part`, as its name and its text: a
+    // shape's as typed, a profile's the catalogue's.
+    static std::vector<std::pair<QString, QString>> DimensionTexts(const baricor::CompositePart& part);
+    // The label and unit of a figure of "Assi comuni", as the section windows write them.
+    static const baricor::FieldRow& ResultRow(baricor::CompositeQuantity quantity);
+    // The message lines under the table: the cell that is not a number or why
+    // there is no result, and overlapping parts or a hole outside the solid;
+    // empty where there is nothing to say.
+    static QString ProblemText(const std::vector<baricor::CompositePart>& parts,
+                               const baricor::CompositeAnalysis& analysis);
+    static QString WarningText(const baricor::CompositeAnalysis& analysis);
 
     // Appends a part as the last row, selects it and recomputes.
     void AppendPart(const baricor::CompositePart& part);

@@ -19,32 +19,20 @@
 #include "Fonts.h"
 #include "NumberNotation.h"
 #include "PrincipalAxesDrawing.h"
+#include "ReportPage.h"
+#include "CompositeReport.h"
 #include "SectionInputs.h"
 #include "SectionWindow.h"
 
 namespace Report {
 namespace {
 
-// The page, in units of 1/96 inch: the windows' own pixels, so that the
-// drawing and the fonts come out at the sizes they have on screen.
-constexpr int kResolution = 96;
-constexpr double kMargin = 57;  // 15 mm
-constexpr double kColumnGap = 24;
-constexpr double kGroupGap = 10;
+using namespace Page;
+
 constexpr double kMinDrawingHeight = 220;
 constexpr double kMaxDrawingHeight = 470;
 
-const QColor kRule(160, 160, 160);
 const QColor kDimensionColour(80, 80, 80);
-
-// Any control character would break the line it is written on: a blank instead.
-QString OneLine(QString text) {
-    for (QChar& c : text)
-        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F) || c == QChar::LineSeparator ||
-            c == QChar::ParagraphSeparator)
-            c = QChar(' ');
-    return text;
-}
 
 // The derived texts as the derived window shows them when it is open (it is
 // rewritten at its section's recalculations, so it may still show an earlier
@@ -65,75 +53,6 @@ std::vector<QString> DerivedTextsOf(const SectionWindow& section) {
     for (const std::string& text : baricor::DerivedTexts(derived, decimal, NumberNotation::ResultFormat()))
         texts.push_back(QString::fromStdString(text));
     return texts;
-}
-
-// Fonts of the page; pixel sizes, which at kResolution are 1/96 inch.
-QFont TitleFont() { return SansFont(15, true); }
-QFont CaptionFont() { return SansFont(11, true); }
-QFont BodyFont() { return SansFont(9); }
-QFont LabelFont() { return SansFont(9, true); }
-
-struct Metrics {
-    double rowHeight = 0;
-    double captionHeight = 0;
-    double GroupHeight(const Group& g) const { return captionHeight + rowHeight * double(g.rows.size()); }
-};
-
-// The groups in two columns, in order: the first takes groups until it holds
-// half of the rows, the second the rest.
-std::pair<std::vector<const Group*>, std::vector<const Group*>> Columns(const std::vector<Group>& groups,
-                                                                       const Metrics& m) {
-    double total = 0;
-    for (const Group& g : groups) total += m.GroupHeight(g) + kGroupGap;
-    std::pair<std::vector<const Group*>, std::vector<const Group*>> columns;
-    double first = 0;
-    for (const Group& g : groups) {
-        if (first < total / 2) {
-            columns.first.push_back(&g);
-            first += m.GroupHeight(g) + kGroupGap;
-        } else {
-            columns.second.push_back(&g);
-        }
-    }
-    return columns;
-}
-
-double ColumnHeight(const std::vector<const Group*>& column, const Metrics& m) {
-    double height = 0;
-    for (const Group* g : column) height += m.GroupHeight(*g) + kGroupGap;
-    return height;
-}
-
-// One group as a table: its caption over a rule, then a line per row with the
-// label, the text as shown and the unit in three columns.
-double PaintGroup(QPainter& painter, const Group& group, const QRectF& column, const Metrics& m) {
-    double y = column.top();
-    painter.setFont(CaptionFont());
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(column.left(), y, column.width(), m.captionHeight - 4), Qt::AlignLeft | Qt::AlignBottom,
-                     group.caption);
-    y += m.captionHeight;
-    painter.setPen(QPen(kRule, 0.75));
-    painter.drawLine(QPointF(column.left(), y - 2), QPointF(column.right(), y - 2));
-    const double labelWidth = column.width() * 0.2;
-    const double unitWidth = column.width() * 0.2;
-    const double textWidth = column.width() - labelWidth - unitWidth;
-    const QFontMetricsF bodyMetrics(BodyFont(), painter.device());
-    painter.setPen(Qt::black);
-    for (const TableRow& row : group.rows) {
-        painter.setFont(LabelFont());
-        painter.drawText(QRectF(column.left() + 4, y, labelWidth - 4, m.rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                         OneLine(row.label));
-        painter.setFont(BodyFont());
-        // A text longer than its column (a paste can be any length) ends in an ellipsis.
-        const QString text = bodyMetrics.elidedText(OneLine(row.text), Qt::ElideRight, textWidth - 8);
-        painter.drawText(QRectF(column.left() + labelWidth, y, textWidth - 8, m.rowHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, text);
-        painter.drawText(QRectF(column.left() + labelWidth + textWidth, y, unitWidth, m.rowHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, OneLine(row.unit));
-        y += m.rowHeight;
-    }
-    return y - column.top();
 }
 
 void PaintDimensionMarks(QPainter& painter, const std::vector<DimensionMark>& marks) {
@@ -209,32 +128,14 @@ std::vector<Group> GroupsOf(const SectionWindow& section) {
 
 void PaintPage(QPainter& painter, const QRectF& page, const SectionWindow& section, const QDateTime& when) {
     const QRectF content = page.adjusted(kMargin, kMargin, -kMargin, -kMargin);
-    double y = content.top();
 
     // Title, then the window's caption with the date on the same line.
-    painter.setPen(Qt::black);
-    painter.setFont(TitleFont());
-    const double titleHeight = QFontMetricsF(TitleFont(), painter.device()).height();
-    painter.drawText(QRectF(content.left(), y, content.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::fromUtf8("Proprietà geometriche della sezione"));
-    y += titleHeight + 4;
-    painter.setFont(CaptionFont());
-    const double captionHeight = QFontMetricsF(CaptionFont(), painter.device()).height();
-    painter.drawText(QRectF(content.left(), y, content.width(), captionHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     section.windowTitle());
-    painter.setFont(BodyFont());
-    painter.drawText(QRectF(content.left(), y, content.width(), captionHeight), Qt::AlignRight | Qt::AlignVCenter,
-                     "Data: " + when.toString("dd/MM/yyyy HH:mm"));
-    y += captionHeight + 6;
-    painter.setPen(QPen(Qt::black, 1));
-    painter.drawLine(QPointF(content.left(), y), QPointF(content.right(), y));
-    y += 10;
+    double y = PaintHeader(painter, content, QString::fromUtf8("Proprietà geometriche della sezione"),
+                           section.windowTitle(), when);
 
     // The tables first worked out, so that the drawing takes the room they leave.
     const std::vector<Group> groups = GroupsOf(section);
-    Metrics m;
-    m.rowHeight = QFontMetricsF(BodyFont(), painter.device()).height() + 5;
-    m.captionHeight = QFontMetricsF(CaptionFont(), painter.device()).height() + 8;
+    Metrics m = MetricsOn(painter);
     auto columns = Columns(groups, m);
     double tables = std::max(ColumnHeight(columns.first, m), ColumnHeight(columns.second, m));
     // More rows than the page holds at this size (later tables may add some):
@@ -251,16 +152,11 @@ void PaintPage(QPainter& painter, const QRectF& page, const SectionWindow& secti
     PaintDrawing(painter, QRectF(content.left(), y, content.width(), drawingHeight), section);
     y += drawingHeight + 2 * kGroupGap;
 
-    const double columnWidth = (content.width() - kColumnGap) / 2;
-    for (const auto& [column, left] : {std::pair{&columns.first, content.left()},
-                                       std::pair{&columns.second, content.left() + columnWidth + kColumnGap}}) {
-        double top = y;
-        for (const Group* g : *column)
-            top += PaintGroup(painter, *g, QRectF(left, top, columnWidth, content.bottom() - top), m) + kGroupGap;
-    }
+    PaintColumns(painter, columns, content.left(), y, content.width(), content.bottom(), m);
 }
 
-QString Write(const QString& path, const std::vector<const SectionWindow*>& sections, const QDateTime& when) {
+QString Write(const QString& path, const std::vector<const SectionWindow*>& sections,
+              const std::vector<baricor::CompositePart>& composite, const QDateTime& when) {
     // The whole report is made in memory first, then written in one go over
     // any file of that name: a failed write leaves what was there.
     QBuffer pdf;
@@ -270,7 +166,8 @@ QString Write(const QString& path, const std::vector<const SectionWindow*>& sect
         writer.setResolution(kResolution);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer.setCreator("Baricor");
-        if (sections.size() == 1) writer.setTitle(sections.front()->windowTitle());
+        if (sections.size() == 1 && composite.empty()) writer.setTitle(sections.front()->windowTitle());
+        if (sections.empty() && !composite.empty()) writer.setTitle(QString::fromUtf8(kCompositeCaption));
         QPainter painter;
         if (!painter.begin(&writer)) return QString::fromUtf8("il documento PDF non può essere creato");
         const QRectF page(0, 0, writer.width(), writer.height());
@@ -279,6 +176,11 @@ QString Write(const QString& path, const std::vector<const SectionWindow*>& sect
             if (!first) writer.newPage();
             first = false;
             PaintPage(painter, page, *section, when);
+        }
+        // The composite after the sections, on pages of its own.
+        if (!composite.empty()) {
+            if (!first) writer.newPage();
+            PaintCompositePages(painter, writer, page, composite, when);
         }
         painter.end();
     }

@@ -2,22 +2,28 @@
 // with the PDF tools a user has (poppler-utils): every field's label, text as
 // shown and unit in the extracted text, one page, fonts embedded, the drawing
 // drawn as lines (no picture) with its axes and ellipse, and a message naming
-// the file and the reason when it cannot be written.
+// the file and the reason when it cannot be written. The composite's pages:
+// its figures and message lines as its window shows them, a line per part,
+// as many pages as its parts need, and its own "Esporta PDF…".
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
 #include <cstring>
 
+#include "CompositeWindow.h"
 #include "DerivedProperties.h"
 #include "DerivedPropertiesMenu.h"
 #include "DerivedPropertiesWindow.h"
@@ -29,6 +35,7 @@
 #include "ReportMenu.h"
 #include "ResultsTable.h"
 #include "SectionWindow.h"
+#include "Shapes.h"
 #include "UiTestSupport.h"
 
 namespace {
@@ -49,10 +56,12 @@ QString ExtractedText(const QString& pdf) {
     return text.replace(QRegularExpression("[ \\t]+"), " ");
 }
 
-// A row as the page shows it: label, text and unit next to each other on one line.
+// A row as the page shows it: label, text and unit next to each other on one
+// line (a blank field leaves the label next to the unit).
 bool HasRow(const QString& text, const TableRow& row) {
-    QString pattern = QRegularExpression::escape(row.label) + " " + QRegularExpression::escape(row.text);
-    if (!row.unit.isEmpty()) pattern += " " + QRegularExpression::escape(row.unit);
+    QString pattern = QRegularExpression::escape(row.label);
+    for (const QString& piece : {row.text, row.unit})
+        if (!piece.isEmpty()) pattern += " " + QRegularExpression::escape(piece);
     return QRegularExpression("(^|\\s)" + pattern + "(\\s|$)", QRegularExpression::MultilineOption)
         .match(text)
         .hasMatch();
@@ -102,12 +111,14 @@ public:
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             if (!dialog) return;
             seen = dialog->objectName();
+            suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
             dialog->selectFile(path);
             static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, as Salva
         });
         timer_.start();
     }
     QString seen;
+    QString suggested;  // the file name the dialog offered
 
 private:
     QTimer timer_;
@@ -158,7 +169,70 @@ int PixelsNear(const QImage& image, const QColor& colour) {
     return count;
 }
 
+// A part of the composite: its shape (a section shape's number in
+// AllShapes(), or a profile's name), its dimension texts (none: the
+// defaults), Dx, Dy, θ and whether it is a hole.
+struct PartSpec {
+    QString shape;
+    QStringList dimensions;
+    QString dx, dy, theta;
+    bool hole = false;
+};
+
+baricor::CompositePart PartOf(const PartSpec& spec) {
+    bool number = false;
+    const int index = spec.shape.toInt(&number);
+    baricor::CompositePart part = CompositeWindow::NewPart(
+        number ? baricor::PartShape{baricor::AllShapes().at(size_t(index - 1)), nullptr}
+               : baricor::PartShape{nullptr, baricor::FindProfile(spec.shape.toStdString())});
+    for (int i = 0; i < spec.dimensions.size(); ++i) part.texts.dimensions.at(size_t(i)) = spec.dimensions[i].toStdString();
+    part.texts.dx = spec.dx.toStdString();
+    part.texts.dy = spec.dy.toStdString();
+    part.texts.theta = spec.theta.toStdString();
+    part.hole = spec.hole;
+    return part;
+}
+
+// `count` rectangles side by side, 100 apart: none overlaps.
+std::vector<baricor::CompositePart> RectanglesInARow(int count) {
+    std::vector<baricor::CompositePart> parts;
+    for (int i = 0; i < count; ++i) parts.push_back(PartOf({"1", {}, QString::number(100 * i), "0", "0"}));
+    return parts;
+}
+
+// The composite window's figures as it shows them: each field of "Assi
+// comuni" and "Proprietà derivate" with the label and unit beside it.
+std::vector<TableRow> CompositeRowsOnScreen(CompositeWindow* w) {
+    std::vector<TableRow> rows;
+    for (const char* frame : {"CommonAxes", "Derived"})
+        for (QLineEdit* field : w->findChild<QWidget*>(frame)->findChildren<QLineEdit*>()) {
+            auto* label = w->findChild<QLabel*>(field->objectName() + "Label");
+            auto* unit = w->findChild<QLabel*>(field->objectName() + "Unit");
+            rows.push_back({label->text(), field->text(), unit->text()});
+        }
+    return rows;
+}
+
+// The line of the parts table for each row of the window's table: number,
+// shape, dimensions, Dx, Dy, θ and "sì" or "no" for "Foro".
+QStringList PartLinesOnScreen(CompositeWindow* w) {
+    auto* table = w->findChild<QTableWidget*>("Parts");
+    QStringList patterns;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QString pattern = QString("(^|\\n) ?%1 ").arg(row + 1) +
+                          QRegularExpression::escape(table->item(row, CompositeWindow::ShapeColumn)->text()) + " .*";
+        for (int c : {CompositeWindow::DxColumn, CompositeWindow::DyColumn, CompositeWindow::ThetaColumn})
+            pattern += QRegularExpression::escape(table->item(row, c)->text()) + " ";
+        pattern += table->item(row, CompositeWindow::HoleColumn)->checkState() == Qt::Checked ? QString::fromUtf8("sì")
+                                                                                               : QString("no");
+        patterns << pattern + "\\s*(\\n|$)";
+    }
+    return patterns;
+}
+
 }  // namespace
+
+Q_DECLARE_METATYPE(PartSpec)
 
 class ReportTest : public QObject {
     Q_OBJECT
@@ -177,6 +251,7 @@ private slots:
     void cleanup() {
         CloseEverything();
         NumberNotation::SetSeparators({".", ","});
+        CompositeWindow::Parts().clear();
     }
 
     void everyRowAsShownOnOnePage_data() {
@@ -233,6 +308,169 @@ private slots:
         int fonts = 0;
         QCOMPARE(NotEmbeddedFonts(pdf, &fonts), QStringList());
         QVERIFY(fonts > 0);
+    }
+
+    // The composite's page holds what its window shows: every figure, the
+    // message lines, and a line per part with its shape, Dx, Dy, θ and "Foro".
+    void compositeAsItsWindowShowsIt_data() {
+        QTest::addColumn<QString>("decimal");
+        QTest::addColumn<QString>("digits");  // the digit menu's entry, or empty
+        QTest::addColumn<QList<PartSpec>>("parts");
+        QTest::addColumn<QString>("message");  // what the window's message lines must say, or empty
+        QTest::newRow("two rectangles stacked")
+            << "." << QString() << QList<PartSpec>{{"1", {}, "0", "0", "0"}, {"1", {}, "0", "150", "0"}} << QString();
+        QTest::newRow("overlap, decimal comma, six digits")
+            << "," << "mnuSei"
+            << QList<PartSpec>{{"1", {"120,5", "80"}, "0", "0", "0"}, {"1", {}, "10,25", "-5", "22,5"}}
+            << "le parti 1 e 2 si sovrappongono";
+        QTest::newRow("profile with a hole in its web")
+            << "." << "mnuDue" << QList<PartSpec>{{"HEA 200", {}, "0", "0", "90"}, {"2", {"4"}, "0", "0", "0", true}}
+            << QString();
+        QTest::newRow("hole outside the solid")
+            << "." << QString() << QList<PartSpec>{{"1", {}, "0", "0", "0"}, {"2", {"30"}, "200", "0", "0", true}}
+            << "il foro della parte 2";
+        QList<PartSpec> everyShape;
+        for (int shape = 1; shape <= int(baricor::AllShapes().size()); ++shape)
+            everyShape.push_back({QString::number(shape), {}, QString::number(-500 * shape), "0", "0"});
+        everyShape.push_back({"HEM 1000", {}, "0", "-1000", "0"});
+        everyShape.push_back({"L 200x100x14", {}, "500", "-1000", "0"});
+        QTest::newRow("every shape and two profiles, named in full") << "." << QString() << everyShape << QString();
+        QTest::newRow("a cell that is not a number")
+            << "." << QString() << QList<PartSpec>{{"1", {"1x"}, "0", "0", "0"}} << "il testo non è un numero";
+    }
+    void compositeAsItsWindowShowsIt() {
+        QFETCH(QString, decimal);
+        QFETCH(QString, digits);
+        QFETCH(QList<PartSpec>, parts);
+        QFETCH(QString, message);
+        NumberNotation::SetSeparators({decimal.toStdString(), decimal == "," ? "." : ","});
+        if (!digits.isEmpty()) OpenWindows::MainWindowIfOpen()->findChild<QAction*>(digits)->trigger();
+        for (const PartSpec& spec : parts) CompositeWindow::Parts().push_back(PartOf(spec));
+        CompositeWindow* w = OpenWindows::OpenCompositeWindow();
+        const QString lines = w->findChild<QLabel*>("Problem")->text() + w->findChild<QLabel*>("Warning")->text();
+        QVERIFY2(message.isEmpty() ? lines.isEmpty() : lines.contains(message), qPrintable(lines));
+
+        const QString pdf = folder_.filePath(QString("composite-%1.pdf").arg(QTest::currentDataTag()));
+        QVERIFY(ReportMenu::ExportCompositeTo(pdf, w));
+        const QString text = ExtractedText(pdf);
+        QVERIFY2(!text.startsWith("FAILED"), qPrintable(text));
+        QVERIFY(text.contains(QString::fromUtf8("Proprietà geometriche della sezione composta")));
+        QVERIFY(text.contains("Data: " + QDate::currentDate().toString("dd/MM/yyyy")));
+        const std::vector<TableRow> rows = CompositeRowsOnScreen(w);
+        QCOMPARE(int(rows.size()), 8 + int(baricor::kElasticDerivedFieldCount));
+        for (const TableRow& row : rows)
+            QVERIFY2(HasRow(text, row), qPrintable(QString("%1 %2 %3 missing from:\n%4")
+                                                       .arg(row.label, row.text, row.unit, text)));
+        for (QLabel* line : {w->findChild<QLabel*>("Problem"), w->findChild<QLabel*>("Warning")})
+            QVERIFY2(text.contains(line->text()), qPrintable(line->text()));
+        for (const QString& line : PartLinesOnScreen(w))
+            QVERIFY2(text.contains(QRegularExpression(line)), qPrintable(line + " missing from:\n" + text));
+        QCOMPARE(Pages(pdf), 1);
+        int fonts = 0;
+        QCOMPARE(NotEmbeddedFonts(pdf, &fonts), QStringList());
+        QVERIFY(fonts > 0);
+        QCOMPARE(Images(pdf), 0);
+    }
+
+    // Parts beyond the first page go on to further pages, each with the
+    // column headings; every part is there once, whole.
+    void longCompositeGoesOnToFurtherPages_data() {
+        QTest::addColumn<int>("parts");
+        QTest::addColumn<int>("minPages");
+        QTest::addColumn<int>("maxPages");
+        QTest::newRow("12 parts") << 12 << 1 << 1;
+        QTest::newRow("150 parts") << 150 << 3 << 4;
+        QTest::newRow("the largest composite") << CompositeWindow::kMaximumParts << 17 << 22;
+    }
+    void longCompositeGoesOnToFurtherPages() {
+        QFETCH(int, parts);
+        QFETCH(int, minPages);
+        QFETCH(int, maxPages);
+        const QString pdf = folder_.filePath(QString("long-%1.pdf").arg(parts));
+        QCOMPARE(Report::Write(pdf, {}, RectanglesInARow(parts)), QString());
+        const int pages = Pages(pdf);
+        QVERIFY2(pages >= minPages && pages <= maxPages, qPrintable(QString::number(pages)));
+        const QStringList pageTexts = ExtractedText(pdf).split('\f', Qt::SkipEmptyParts);
+        QCOMPARE(pageTexts.size(), pages);
+        QVector<int> seen(parts + 1);
+        const QRegularExpression line(QString::fromUtf8("(?:^|\\n) ?(\\d+) Trave1 - Rettangolare a = 100; b = 150 "
+                                                        "(\\d+) 0 0 no(?=\\s*\\n|$)"));
+        for (const QString& page : pageTexts) {
+            QVERIFY2(page.contains(QString::fromUtf8("N. Forma Misure Dx Dy θ Foro")), qPrintable(page));
+            for (auto m = line.globalMatch(page); m.hasNext();) {
+                const QRegularExpressionMatch part = m.next();
+                const int n = part.captured(1).toInt();
+                QVERIFY(n >= 1 && n <= parts);
+                QCOMPARE(part.captured(2), QString::number(100 * (n - 1)));  // its own Dx, on its own line
+                ++seen[n];
+            }
+        }
+        for (int n = 1; n <= parts; ++n) QVERIFY2(seen[n] == 1, qPrintable(QString("part %1: %2").arg(n).arg(seen[n])));
+    }
+
+    // The composite window's own entry: on its background, its drawing and
+    // under a figure's own entries; it offers SezioneComposta.pdf.
+    void compositeWindowMenuExports() {
+        CompositeWindow::Parts() = RectanglesInARow(2);
+        CompositeWindow* w = OpenWindows::OpenCompositeWindow();
+        for (QWidget* target : {static_cast<QWidget*>(w), w->findChild<QWidget*>("Drawing"),
+                                static_cast<QWidget*>(Field(w, "Jx")), static_cast<QWidget*>(Field(w, "J1"))}) {
+            QMenu* menu = RightClick(target);
+            QVERIFY2(menu, qPrintable(target->objectName()));
+            QAction* entry = menu->actions().constLast();
+            QCOMPARE(entry->text(), QString::fromUtf8("Esporta PDF…"));
+            QCOMPARE(entry->objectName(), QString(ReportMenu::kExportEntry));
+            QVERIFY(entry->isEnabled());
+            QCOMPARE(menu->actions().size() > 1, qobject_cast<QLineEdit*>(target) != nullptr);
+            menu->close();
+        }
+        QMenu* menu = RightClick(w->findChild<QWidget*>("Drawing"));
+        const QString pdf = folder_.filePath("from-the-window.pdf");
+        FileDialogAnswerer answer(pdf);
+        menu->actions().constLast()->trigger();
+        menu->close();
+        QCOMPARE(answer.seen, QString(ReportMenu::kDialog));
+        QCOMPARE(answer.suggested, QString("SezioneComposta.pdf"));
+        const QString text = ExtractedText(pdf);
+        QVERIFY2(text.contains("Sezione composta") && HasRow(text, CompositeRowsOnScreen(w).front()), qPrintable(text));
+
+        // No parts, nothing to report: the entry is there but cannot be chosen.
+        CompositeWindow::Parts().clear();
+        w->close();
+        w = OpenWindows::OpenCompositeWindow();
+        menu = RightClick(w);
+        QVERIFY(menu);
+        QVERIFY(!menu->actions().constLast()->isEnabled());
+        menu->close();
+    }
+
+    // A pasted Dx far longer than its column ends in an ellipsis before Dy; a
+    // tab typed into θ is a blank, not a break in the part's line.
+    void partTextsStayOnTheirLine() {
+        std::vector<baricor::CompositePart> parts = RectanglesInARow(1);
+        parts[0].texts.dx = "0." + std::string(20000, '0');
+        parts[0].texts.theta = "1\t2";
+        const QString pdf = folder_.filePath("long-texts.pdf");
+        QCOMPARE(Report::Write(pdf, {}, parts), QString());
+        const QString text = ExtractedText(pdf);
+        QVERIFY2(text.contains(QRegularExpression(QString::fromUtf8("\\n ?1 Trave1 - Rettangolare a = 100; b = 150 "
+                                                                    "0\\.0{3,}… 0 1 ?2 no\\s*\\n"))),
+                 qPrintable(text));
+    }
+
+    // Sections and the composite in one report: the sections' pages first.
+    void sectionPagesComeFirst() {
+        SectionWindow* section = OpenWindows::OpenSectionWindow(4);
+        const QString pdf = folder_.filePath("both.pdf");
+        QCOMPARE(Report::Write(pdf, {section}, RectanglesInARow(3)), QString());
+        QCOMPARE(Pages(pdf), 2);
+        const QStringList pages = ExtractedText(pdf).split('\f', Qt::SkipEmptyParts);
+        QCOMPARE(pages.size(), 2);
+        QVERIFY2(pages[0].contains(section->windowTitle()) && !pages[0].contains("Sezione composta"),
+                 qPrintable(pages[0]));
+        QVERIFY2(pages[1].contains(QString::fromUtf8("Proprietà geometriche della sezione composta")) &&
+                     !pages[1].contains(section->windowTitle()),
+                 qPrintable(pages[1]));
     }
 
     // Lines and text only: no picture anywhere, a small file, and on the
