@@ -5,6 +5,7 @@
 #include <QTextStream>
 #include <cstring>
 
+#include "CompositeWindow.h"
 #include "OpenWindows.h"
 #include "Report.h"
 #include "SectionWindow.h"
@@ -34,12 +35,14 @@ int Run(const QStringList& arguments) {
     const QString problem = WorkSession::OpenWithoutQuestions(arguments.at(3));
     if (!problem.isEmpty()) return Fail(problem, 1);
     const std::vector<SectionWindow*> open = OpenWindows::SectionWindowsInOpeningOrder();
-    if (open.empty())
-        return Fail(QStringLiteral("Nessuna finestra di sezione aperta in %1: nessun resoconto scritto.")
+    const std::vector<baricor::CompositePart>& parts = CompositeWindow::Parts();
+    if (open.empty() && parts.empty())
+        return Fail(QStringLiteral("Nessuna finestra di sezione aperta e nessuna parte della sezione composta in %1: "
+                                   "nessun resoconto scritto.")
                         .arg(QFileInfo(arguments.at(3)).absoluteFilePath()),
                     1);
     const std::vector<const SectionWindow*> sections(open.begin(), open.end());
-    const QString written = Report::Write(pdf, sections);
+    const QString written = Report::Write(pdf, sections, parts);
     if (!written.isEmpty())
         return Fail(QStringLiteral("Il file «%1» non è stato scritto: %2.").arg(QFileInfo(pdf).absoluteFilePath(), written),
                     1);

@@ -1,7 +1,7 @@
 #pragma once
 // `baricor --report OUT.pdf FILE.baricor`: the PDF report of every section
-// window open in a work file, written without showing a window, for scripts
-// and batch work.
+// window open in a work file, and of its composite section when that has
+// parts, written without showing a window, for scripts and batch work.
 
 #include <QStringList>
 

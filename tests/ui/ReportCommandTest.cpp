@@ -75,6 +75,34 @@ private slots:
         QVERIFY(text.indexOf("3.00E+04", rectangle) > rectangle);
     }
 
+    // The composite's pages follow the sections' when it has parts, whether
+    // or not its window was open; a file with neither has nothing to report.
+    void theCompositeFollowsTheSections() {
+        QTemporaryDir dir;
+        const QString work = dir.filePath("composta.baricor");
+        // Two rectangles 100 x 150 stacked: A = 30000, and about G 100 x 300^3 / 12 = 2.25E+08.
+        WriteFile(work, R"({"format": "baricor", "version": 1, "digits": "0.00E+00",
+            "windows": [{"window": "Trave2"}],
+            "composite": {"open": false, "parts": [
+                {"window": "Trave1"}, {"window": "Trave1", "fields": {"Text10": "150"}}]}})");
+        const QString pdf = dir.filePath("resoconto.pdf");
+        const Run run = Program({"--report", pdf, work});
+        QCOMPARE(run.errors, QString());
+        QCOMPARE(run.status, 0);
+        QCOMPARE(Pages(pdf), 2);
+        const QString text = PdfText(pdf);
+        const qsizetype circle = text.indexOf("Trave2 - ");
+        const qsizetype composite = text.indexOf("Sezione composta");
+        QVERIFY2(circle >= 0 && composite > circle, qPrintable(text.left(600)));
+        QVERIFY2(text.indexOf("3.00E+04", composite) > composite, qPrintable(text.mid(composite, 1500)));
+        QVERIFY(text.indexOf("2.25E+08", composite) > composite);
+
+        WriteFile(work, R"({"format": "baricor", "version": 1, "composite": {"open": true, "parts": []}})");
+        const Run empty = Program({"--report", pdf, work});
+        QCOMPARE(empty.status, 1);
+        QVERIFY2(empty.errors.contains("nessun resoconto scritto"), qPrintable(empty.errors));
+    }
+
     void aDamagedFileIsNamedOnStandardErrorAndWritesNothing_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("what");
@@ -82,6 +110,9 @@ private slots:
         QTest::newRow("another format") << QByteArray(R"({"format": "altro", "version": 1})") << "altro";
         QTest::newRow("unknown window") << QByteArray(R"({"format": "baricor", "version": 1, "windows": [{"window": "Trave99"}]})")
                                         << "Trave99";
+        QTest::newRow("unknown profile")
+            << QByteArray(R"({"format": "baricor", "version": 1, "composite": {"parts": [{"profile": "IPE 999"}]}})")
+            << "IPE 999";
     }
 
     void aDamagedFileIsNamedOnStandardErrorAndWritesNothing() {
