@@ -153,10 +153,7 @@ public:
         }
         auto* line = new QLineEdit(parent);
         line->setMaxLength(std::numeric_limits<int>::max());  // a paste is never cut short
-        // Laid out again at every keystroke: no shaping where the script needs none.
-        QFont font = line->font();
-        font.setStyleStrategy(QFont::PreferNoShaping);
-        line->setFont(font);
+        line->setFont(FiguresFont(line->font()));  // laid out again at every keystroke
         line->setAccessibleName(index.data(Qt::AccessibleTextRole).toString());
         auto* self = const_cast<PartDelegate*>(this);
         QObject::connect(line, &QLineEdit::textEdited, self, [self, line] { emit self->commitData(line); });
@@ -226,11 +223,7 @@ QLineEdit* ResultField(const QString& control, const QString& accessibleName) {
     field->setObjectName(control);
     field->setAccessibleName(accessibleName);
     field->setReadOnly(true);  // selectable and copyable, never typed into
-    // Sixteen fields are rewritten at every keystroke: figures in Latin
-    // script need no shaping, which is most of what writing a field costs.
-    QFont font = SansFont(8.25, true);
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    field->setFont(font);
+    field->setFont(FiguresFont(SansFont(8.25, true)));  // sixteen fields rewritten at every keystroke
     field->setFixedSize(SizeFromTwips(1575, 285));
     return field;
 }

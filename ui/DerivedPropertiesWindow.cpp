@@ -141,7 +141,7 @@ void DerivedPropertiesWindow::BuildControls() {
             field->setObjectName(control);
             field->setAccessibleName(QString::fromUtf8(f.label));
             field->setReadOnly(true);  // selectable and copyable, never typed into
-            field->setFont(SansFont(8.25, true));
+            field->setFont(FiguresFont(SansFont(8.25, true)));
             field->setFixedSize(SizeFromTwips(1575, 285));
             const int row = int(i - group.first);
             rows->addWidget(Label(control + "Label", f.label, symbolFont, symbolWidth), row, 0);

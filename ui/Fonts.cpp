@@ -81,3 +81,8 @@ void FitPlainText(QPlainTextEdit* field, const QString& text) {
     }
     field->setFont(font);
 }
+
+QFont FiguresFont(QFont font) {
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}

@@ -14,6 +14,10 @@ QFont SansFont(double points, bool bold = false);
 QFont SerifFont(double points, bool italic = false);
 // The windows' default: 8.25-point regular sans.
 QFont DefaultFont();
+// `font` for a field rewritten at every keystroke: text in a script that needs
+// no shaping (figures, signs, the E of an exponent) is laid out without it,
+// which is most of what writing a field's new text costs.
+QFont FiguresFont(QFont font);
 
 // Shrinks the label's font until its text fits the label's current size (one
 // line, or wrapped where the label wraps).

@@ -106,7 +106,7 @@ void SectionWindow::BuildControls() {
         field->setObjectName(QString::fromStdString(row.control));
         field->setAccessibleName(QString::fromStdString(row.label));
         field->setReadOnly(true);  // selectable and copyable, never typed into
-        field->setFont(centroid ? DefaultFont() : SansFont(8.25, true));
+        field->setFont(FiguresFont(centroid ? DefaultFont() : SansFont(8.25, true)));
         field->setGeometry(FromTwips(row.fieldRect));
         if (!row.unit.empty()) AddLabel(this, row.unitControl, row.unit, row.unitRect, DefaultFont());
         results_.push_back(field);
