@@ -34,31 +34,38 @@ baricor::PlanePoint CentreOf(const baricor::CompositeAnalysis& analysis) {
     return analysis.totals ? baricor::PlanePoint{analysis.totals->xG, analysis.totals->yG} : baricor::PlanePoint{};
 }
 
-// What the drawing fits and fills: every part's polygons (none where it
-// cannot be drawn) about `centre`, with the analysis' derived values.
-baricor::DerivedSection SectionOf(const std::vector<std::shared_ptr<const Polygons>>& parts,
-                                  const baricor::PlanePoint& centre,
-                                  const std::optional<baricor::DerivedValues>& values) {
-    baricor::SectionOutline outline;
+// What the drawing fits and fills: every part's polygons about `centre`, none
+// where no part can be drawn. The drawing fills by the even-odd rule, so the
+// way a contour runs does not matter and the polygons need no sorting into
+// solids and holes (which, done afresh at every keystroke, cost more than all
+// the rest of the drawing).
+std::optional<baricor::geometry::Region> OutlineOf(const std::vector<std::shared_ptr<const Polygons>>& parts,
+                                                   const baricor::PlanePoint& centre) {
+    using baricor::geometry::Point;
+    baricor::geometry::Region outline;
+    const auto addContour = [&outline, &centre](const std::vector<baricor::PlanePoint>& polygon) {
+        baricor::geometry::Contour contour;
+        contour.reserve(polygon.size());
+        for (size_t k = 0; k < polygon.size(); ++k) {
+            const baricor::PlanePoint& a = polygon[k];
+            const baricor::PlanePoint& b = polygon[(k + 1) % polygon.size()];
+            contour.push_back(baricor::geometry::Segment(Point{a.x - centre.x, a.y - centre.y},
+                                                         Point{b.x - centre.x, b.y - centre.y}));
+        }
+        outline.contours.push_back(std::move(contour));
+    };
     bool anyPart = false;
     for (const std::shared_ptr<const Polygons>& polygons : parts) {
         if (!polygons) continue;
-        for (const std::vector<baricor::PlanePoint>& polygon : *polygons) {
-            std::vector<baricor::PlanePoint> aboutG;
-            aboutG.reserve(polygon.size());
-            for (const baricor::PlanePoint& p : polygon) aboutG.push_back({p.x - centre.x, p.y - centre.y});
-            outline.polygons.push_back(std::move(aboutG));
-        }
+        for (const std::vector<baricor::PlanePoint>& polygon : *polygons)
+            if (polygon.size() >= 3) addContour(polygon);
         anyPart = true;
     }
+    if (!anyPart) return std::nullopt;
     // A point at the reference origin, so that the fit keeps the common axes
     // in sight; it encloses no area and fills nothing.
-    const baricor::PlanePoint origin{-centre.x, -centre.y};
-    outline.polygons.push_back({origin, origin, origin});
-    baricor::DerivedSection section;
-    if (anyPart) section.outline = std::move(outline);
-    section.values = values;
-    return section;
+    addContour({{0, 0}, {0, 0}, {0, 0}});
+    return outline;
 }
 
 // Where the reference origin lands, the drawing being about `centre`.
@@ -101,7 +108,10 @@ void CompositeDrawing::ShowComposite(const baricor::CompositeAnalysis& analysis)
     }
     cut_ = std::move(cut);
     if (selected_ >= int(parts_.size())) selected_ = -1;
-    Show(SectionOf(parts_, centre_, analysis.derived));
+    if (const std::optional<baricor::geometry::Region> outline = OutlineOf(parts_, centre_))
+        Show(*outline, analysis.derived);
+    else
+        Show(baricor::DerivedSection{});
 }
 
 void CompositeDrawing::Paint(QPainter& painter, const QRectF& area, const baricor::CompositeAnalysis& analysis) {
@@ -109,8 +119,10 @@ void CompositeDrawing::Paint(QPainter& painter, const QRectF& area, const barico
     for (const baricor::PlacedPart& part : analysis.placed)
         parts.push_back(part.region ? std::make_shared<const Polygons>(Cut(*part.region)) : nullptr);
     const baricor::PlanePoint centre = CentreOf(analysis);
-    const DrawingLayout layout = LayOutDrawing(SectionOf(parts, centre, analysis.derived), area,
-                                               LabelSize(QFontMetricsF(painter.font(), painter.device())));
+    const std::optional<baricor::geometry::Region> outline = OutlineOf(parts, centre);
+    if (!outline) return;
+    const DrawingLayout layout =
+        LayOutDrawing(*outline, analysis.derived, area, LabelSize(QFontMetricsF(painter.font(), painter.device())));
     PrincipalAxesDrawing::Paint(painter, layout);
     if (layout.outlineShown) PaintCommonAxes(painter, OriginIn(layout, centre));
 }

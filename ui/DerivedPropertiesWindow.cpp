@@ -20,6 +20,7 @@
 #include "PrincipalAxesDrawing.h"
 #include "ReportMenu.h"
 #include "ResultsTable.h"
+#include "SectionInputs.h"
 #include "SectionWindow.h"
 #include "Twips.h"
 
@@ -167,10 +168,19 @@ void DerivedPropertiesWindow::BuildControls() {
 void DerivedPropertiesWindow::Rewrite() {
     if (!section_) return;
     const std::string& decimal = NumberNotation::Separators().decimal;
-    const baricor::DerivedSection derived = baricor::DeriveSection(section_->Shape(), section_->InputTexts(), decimal);
-    const std::vector<std::string> written = baricor::DerivedTexts(derived, decimal, NumberNotation::ResultFormat());
+    Shown now{baricor::ReadSectionInputs(section_->Shape(), section_->InputTexts(), decimal).dimensions, decimal,
+              NumberNotation::ResultFormat()};
+    // A keystroke in Dx, Dy or θ leaves every figure here as it was.
+    if (shown_ && *shown_ == now) return;
+    const baricor::DerivedSection derived = baricor::DeriveSection(section_->Shape(), now.dimensions);
+    const std::vector<std::string> written = baricor::DerivedTexts(derived, decimal, now.format);
+    shown_ = std::move(now);
+    // A field whose text stays is left alone: laying a text out again is most
+    // of what writing it costs, and moving the axes changes none of these.
     for (size_t i = 0; i < fields_.size(); ++i) {
-        fields_[i]->setText(QString::fromStdString(written[i]));
+        const QString text = QString::fromStdString(written[i]);
+        if (fields_[i]->text() == text) continue;
+        fields_[i]->setText(text);
         fields_[i]->setCursorPosition(0);
     }
     drawing_->Show(derived, ShearCentreToMark(derived));

@@ -8,6 +8,8 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "DerivedProperties.h"
@@ -34,4 +36,15 @@ private:
     QPointer<SectionWindow> section_;
     std::vector<QLineEdit*> fields_;  // in kDerivedFields order
     PrincipalAxesDrawing* drawing_ = nullptr;
+    // What the fields and the drawing show now: they follow the dimensions,
+    // the decimal mark and the digit pattern, never where the axes are.
+    struct Shown {
+        baricor::Dimensions dimensions;
+        std::string decimal;
+        std::string format;
+        bool operator==(const Shown& other) const {
+            return dimensions == other.dimensions && decimal == other.decimal && format == other.format;
+        }
+    };
+    std::optional<Shown> shown_;
 };
