@@ -192,8 +192,13 @@ private slots:
 
         OpenWindows::MainWindowIfOpen()->findChild<QAction*>("mnuSei")->trigger();
         QCOMPARE(ResultTexts(derived, kDerivedFields), before);  // shows at the next recalculation
-        TypeInto(Field(w, "Text2"), "150");
+        // Moving the axes changes no figure here, but the pattern and the
+        // decimal mark are those of the moment.
+        TypeInto(Field(w, "Text9"), "5");
         QCOMPARE(ResultTexts(derived, {"J1", "Alpha"}), QStringList({"1.00000E+08", "90.00"}));
+        NumberNotation::SetSeparators({",", "."});
+        TypeInto(Field(w, "Text9"), "6");
+        QCOMPARE(ResultTexts(derived, {"J1", "Alpha"}), QStringList({"1,00000E+08", "90,00"}));
     }
 
     void dependsOnlyOnTheDimensions() {
