@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <cmath>
+#include <utility>
 
 #include "CompositeDrawing.h"
 #include "CompositeWindow.h"
@@ -165,6 +167,44 @@ private slots:
         QCOMPARE(Table(w)->currentRow(), 0);
         Table(w)->setCurrentCell(1, 0);
         QCOMPARE(drawing->SelectedPart(), 1);
+    }
+
+    // The filled outline lies exactly where the parts are outlined for
+    // selection and where the common axes start, wherever the parts are put.
+    void theDrawingFillsWhereThePartsAre_data() {
+        QTest::addColumn<QString>("dx");
+        QTest::addColumn<QString>("dy");
+        QTest::addColumn<QString>("theta");
+        QTest::addColumn<QString>("away");  // Dx of the beam and the hole in it
+        QTest::newRow("beside") << "300" << "0" << "0" << "0";
+        QTest::newRow("below") << "0" << "-250" << "0" << "0";
+        QTest::newRow("turned and apart") << "-120" << "180" << "30" << "0";
+        QTest::newRow("all far from the origin") << "900" << "0" << "0" << "700";
+    }
+    void theDrawingFillsWhereThePartsAre() {
+        QFETCH(QString, dx);
+        QFETCH(QString, dy);
+        QFETCH(QString, theta);
+        QFETCH(QString, away);
+        CompositeWindow::Parts() = {CompositeWindow::NewPart({&baricor::DoubleTSection(), nullptr}),
+                                    CompositeWindow::NewPart({&baricor::RectangleSection(), nullptr}),
+                                    CompositeWindow::NewPart({&baricor::CircleSection(), nullptr})};
+        CompositeWindow::Parts()[1].texts.dx = dx.toStdString();
+        CompositeWindow::Parts()[1].texts.dy = dy.toStdString();
+        CompositeWindow::Parts()[1].texts.theta = theta.toStdString();
+        CompositeWindow::Parts()[2].texts.dimensions = {"20"};
+        CompositeWindow::Parts()[2].hole = true;
+        CompositeWindow::Parts()[0].texts.dx = CompositeWindow::Parts()[2].texts.dx = away.toStdString();
+        CompositeWindow* w = OpenWindows::OpenCompositeWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        auto* drawing = w->findChild<CompositeDrawing*>("Drawing");
+        // (A rectangle of no size would be left out of a union: the origin as a tiny square.)
+        QRectF parts(drawing->OriginOnScreen() - QPointF(0.01, 0.01), QSizeF(0.02, 0.02));
+        for (const QPainterPath& path : drawing->PartPaths()) parts = parts.united(path.boundingRect());
+        const QRectF filled = drawing->Layout().outline.boundingRect();
+        for (const auto& [drawn, outlined] : {std::pair{filled.left(), parts.left()}, {filled.right(), parts.right()},
+                                              {filled.top(), parts.top()}, {filled.bottom(), parts.bottom()}})
+            QVERIFY2(std::abs(drawn - outlined) <= 1.0, qPrintable(QString("filled %1, parts %2").arg(drawn).arg(outlined)));
     }
 
     // A digit entry of the menu rewrites the open composite at once, from the
