@@ -54,53 +54,61 @@ class ReportCommandTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void writesOnePagePerOpenWindowInTheirOrder() {
-        QTemporaryDir dir;
-        const QString work = dir.filePath("lavoro.baricor");
-        // The L with its legs 20 thick and the rectangle 200 wide, at three digits.
-        WriteFile(work, R"({"format": "baricor", "version": 1, "digits": "0.00E+00", "windows": [
+    // One page per open section window in their order, then the composite's
+    // when the file has parts (its window open or not); each figure after its
+    // own caption.
+    void writesThePagesOfTheFileInOrder_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("pages");
+        // Captions in page order, each followed by a text its page shows after it.
+        QTest::addColumn<QStringList>("captionsThenFigures");
+        // The L with its legs 20 thick (A = 100 x 20 + 130 x 20 = 4600) and the
+        // rectangle 200 wide (A = 200 x 150 = 30000), at three digits.
+        QTest::newRow("two windows") << QByteArray(R"({"format": "baricor", "version": 1, "digits": "0.00E+00", "windows": [
             {"window": "Trave5", "fields": {"Text3": "20", "Text4": "20"}, "derived": true},
-            {"window": "Trave1", "fields": {"Text1": "200"}}]})");
-        const QString pdf = dir.filePath("resoconto.pdf");
-        const Run run = Program({"--report", pdf, work});
-        QCOMPARE(run.errors, QString());
-        QCOMPARE(run.status, 0);
-        QCOMPARE(Pages(pdf), 2);
-        const QString text = PdfText(pdf);
-        const qsizetype l = text.indexOf("Trave5 - ad L");
-        const qsizetype rectangle = text.indexOf("Trave1 - Rettangolare");
-        QVERIFY2(l >= 0 && rectangle > l, qPrintable(text.left(400)));
-        // A of the L: 100 x 20 + 130 x 20 = 4600; of the rectangle 200 x 150 = 30000.
-        QVERIFY(text.indexOf("4.60E+03", l) > l);
-        QVERIFY(text.indexOf("3.00E+04", rectangle) > rectangle);
-    }
-
-    // The composite's pages follow the sections' when it has parts, whether
-    // or not its window was open; a file with neither has nothing to report.
-    void theCompositeFollowsTheSections() {
-        QTemporaryDir dir;
-        const QString work = dir.filePath("composta.baricor");
-        // Two rectangles 100 x 150 stacked: A = 30000, and about G 100 x 300^3 / 12 = 2.25E+08.
-        WriteFile(work, R"({"format": "baricor", "version": 1, "digits": "0.00E+00",
+            {"window": "Trave1", "fields": {"Text1": "200"}}]})")
+                                     << 2 << QStringList({"Trave5 - ad L", "4.60E+03", "Trave1 - Rettangolare", "3.00E+04"});
+        // Two rectangles 100 x 150 stacked: A = 30000, about G 100 x 300^3 / 12 = 2.25E+08.
+        QTest::newRow("a window and the composite") << QByteArray(R"({"format": "baricor", "version": 1, "digits": "0.00E+00",
             "windows": [{"window": "Trave2"}],
             "composite": {"open": false, "parts": [
-                {"window": "Trave1"}, {"window": "Trave1", "fields": {"Text10": "150"}}]}})");
+                {"window": "Trave1"}, {"window": "Trave1", "fields": {"Text10": "150"}}]}})")
+                                                    << 2 << QStringList({"Trave2 - ", QString::fromUtf8("Proprietà derivate"), "Sezione composta", "3.00E+04",
+                                                                         "Sezione composta", "2.25E+08"});
+    }
+    void writesThePagesOfTheFileInOrder() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, pages);
+        QFETCH(QStringList, captionsThenFigures);
+        QTemporaryDir dir;
+        const QString work = dir.filePath("lavoro.baricor");
+        WriteFile(work, file);
         const QString pdf = dir.filePath("resoconto.pdf");
         const Run run = Program({"--report", pdf, work});
         QCOMPARE(run.errors, QString());
         QCOMPARE(run.status, 0);
-        QCOMPARE(Pages(pdf), 2);
+        QCOMPARE(Pages(pdf), pages);
         const QString text = PdfText(pdf);
-        const qsizetype circle = text.indexOf("Trave2 - ");
-        const qsizetype composite = text.indexOf("Sezione composta");
-        QVERIFY2(circle >= 0 && composite > circle, qPrintable(text.left(600)));
-        QVERIFY2(text.indexOf("3.00E+04", composite) > composite, qPrintable(text.mid(composite, 1500)));
-        QVERIFY(text.indexOf("2.25E+08", composite) > composite);
+        qsizetype previous = -1;
+        for (int i = 0; i + 1 < captionsThenFigures.size(); i += 2) {
+            const qsizetype caption = text.indexOf(captionsThenFigures[i]);
+            QVERIFY2(caption >= 0 && caption >= previous, qPrintable(captionsThenFigures[i] + "\n" + text.left(600)));
+            QVERIFY2(text.indexOf(captionsThenFigures[i + 1], caption) > caption,
+                     qPrintable(captionsThenFigures[i + 1] + "\n" + text.mid(caption, 1500)));
+            previous = caption;
+        }
+    }
 
+    // A file with neither windows nor parts has nothing to report.
+    void nothingToReport() {
+        QTemporaryDir dir;
+        const QString work = dir.filePath("vuoto.baricor");
+        const QString pdf = dir.filePath("resoconto.pdf");
         WriteFile(work, R"({"format": "baricor", "version": 1, "composite": {"open": true, "parts": []}})");
         const Run empty = Program({"--report", pdf, work});
         QCOMPARE(empty.status, 1);
         QVERIFY2(empty.errors.contains("nessun resoconto scritto"), qPrintable(empty.errors));
+        QVERIFY(!QFile::exists(pdf));
     }
 
     void aDamagedFileIsNamedOnStandardErrorAndWritesNothing_data() {
