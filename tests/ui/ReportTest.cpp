@@ -172,24 +172,24 @@ int PixelsNear(const QImage& image, const QColor& colour) {
 // A part of the composite: its shape (a section shape's number in
 // AllShapes(), or a profile's name), its dimension texts (none: the
 // defaults), Dx, Dy, θ and whether it is a hole.
-struct PartSpec {
+struct TypedPart {
     QString shape;
     QStringList dimensions;
     QString dx, dy, theta;
     bool hole = false;
 };
 
-baricor::CompositePart PartOf(const PartSpec& spec) {
+baricor::CompositePart PartOf(const TypedPart& typed) {
     bool number = false;
-    const int index = spec.shape.toInt(&number);
+    const int index = typed.shape.toInt(&number);
     baricor::CompositePart part = CompositeWindow::NewPart(
         number ? baricor::PartShape{baricor::AllShapes().at(size_t(index - 1)), nullptr}
-               : baricor::PartShape{nullptr, baricor::FindProfile(spec.shape.toStdString())});
-    for (int i = 0; i < spec.dimensions.size(); ++i) part.texts.dimensions.at(size_t(i)) = spec.dimensions[i].toStdString();
-    part.texts.dx = spec.dx.toStdString();
-    part.texts.dy = spec.dy.toStdString();
-    part.texts.theta = spec.theta.toStdString();
-    part.hole = spec.hole;
+               : baricor::PartShape{nullptr, baricor::FindProfile(typed.shape.toStdString())});
+    for (int i = 0; i < typed.dimensions.size(); ++i) part.texts.dimensions.at(size_t(i)) = typed.dimensions[i].toStdString();
+    part.texts.dx = typed.dx.toStdString();
+    part.texts.dy = typed.dy.toStdString();
+    part.texts.theta = typed.theta.toStdString();
+    part.hole = typed.hole;
     return part;
 }
 
@@ -232,7 +232,7 @@ QStringList PartLinesOnScreen(CompositeWindow* w) {
 
 }  // namespace
 
-Q_DECLARE_METATYPE(PartSpec)
+Q_DECLARE_METATYPE(TypedPart)
 
 class ReportTest : public QObject {
     Q_OBJECT
@@ -315,37 +315,37 @@ private slots:
     void compositeAsItsWindowShowsIt_data() {
         QTest::addColumn<QString>("decimal");
         QTest::addColumn<QString>("digits");  // the digit menu's entry, or empty
-        QTest::addColumn<QList<PartSpec>>("parts");
+        QTest::addColumn<QList<TypedPart>>("parts");
         QTest::addColumn<QString>("message");  // what the window's message lines must say, or empty
         QTest::newRow("two rectangles stacked")
-            << "." << QString() << QList<PartSpec>{{"1", {}, "0", "0", "0"}, {"1", {}, "0", "150", "0"}} << QString();
+            << "." << QString() << QList<TypedPart>{{"1", {}, "0", "0", "0"}, {"1", {}, "0", "150", "0"}} << QString();
         QTest::newRow("overlap, decimal comma, six digits")
             << "," << "mnuSei"
-            << QList<PartSpec>{{"1", {"120,5", "80"}, "0", "0", "0"}, {"1", {}, "10,25", "-5", "22,5"}}
+            << QList<TypedPart>{{"1", {"120,5", "80"}, "0", "0", "0"}, {"1", {}, "10,25", "-5", "22,5"}}
             << "le parti 1 e 2 si sovrappongono";
         QTest::newRow("profile with a hole in its web")
-            << "." << "mnuDue" << QList<PartSpec>{{"HEA 200", {}, "0", "0", "90"}, {"2", {"4"}, "0", "0", "0", true}}
+            << "." << "mnuDue" << QList<TypedPart>{{"HEA 200", {}, "0", "0", "90"}, {"2", {"4"}, "0", "0", "0", true}}
             << QString();
         QTest::newRow("hole outside the solid")
-            << "." << QString() << QList<PartSpec>{{"1", {}, "0", "0", "0"}, {"2", {"30"}, "200", "0", "0", true}}
+            << "." << QString() << QList<TypedPart>{{"1", {}, "0", "0", "0"}, {"2", {"30"}, "200", "0", "0", true}}
             << "il foro della parte 2";
-        QList<PartSpec> everyShape;
+        QList<TypedPart> everyShape;
         for (int shape = 1; shape <= int(baricor::AllShapes().size()); ++shape)
             everyShape.push_back({QString::number(shape), {}, QString::number(-500 * shape), "0", "0"});
         everyShape.push_back({"HEM 1000", {}, "0", "-1000", "0"});
         everyShape.push_back({"L 200x100x14", {}, "500", "-1000", "0"});
         QTest::newRow("every shape and two profiles, named in full") << "." << QString() << everyShape << QString();
         QTest::newRow("a cell that is not a number")
-            << "." << QString() << QList<PartSpec>{{"1", {"1x"}, "0", "0", "0"}} << "il testo non è un numero";
+            << "." << QString() << QList<TypedPart>{{"1", {"1x"}, "0", "0", "0"}} << "il testo non è un numero";
     }
     void compositeAsItsWindowShowsIt() {
         QFETCH(QString, decimal);
         QFETCH(QString, digits);
-        QFETCH(QList<PartSpec>, parts);
+        QFETCH(QList<TypedPart>, parts);
         QFETCH(QString, message);
         NumberNotation::SetSeparators({decimal.toStdString(), decimal == "," ? "." : ","});
         if (!digits.isEmpty()) OpenWindows::MainWindowIfOpen()->findChild<QAction*>(digits)->trigger();
-        for (const PartSpec& spec : parts) CompositeWindow::Parts().push_back(PartOf(spec));
+        for (const TypedPart& typed : parts) CompositeWindow::Parts().push_back(PartOf(typed));
         CompositeWindow* w = OpenWindows::OpenCompositeWindow();
         const QString lines = w->findChild<QLabel*>("Problem")->text() + w->findChild<QLabel*>("Warning")->text();
         QVERIFY2(message.isEmpty() ? lines.isEmpty() : lines.contains(message), qPrintable(lines));
