@@ -50,15 +50,19 @@ QSettings Settings() { return QSettings(QSettings::IniFormat, QSettings::UserSco
 
 QString Shown(const QString& path) { return QChar(0x00ab) + QDir::toNativeSeparators(path) + QChar(0x00bb); }
 
-void ShowProblem(QWidget* over, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, "Baricor", text, QMessageBox::NoButton, over);
-    box.setObjectName(kProblemWindow);
+// A message with one "OK", which Enter and Esc press alike; its text is
+// shown as written (a file's name may hold anything).
+void Notice(QMessageBox::Icon icon, const char* objectName, QWidget* over, const QString& text) {
+    QMessageBox box(icon, "Baricor", text, QMessageBox::NoButton, over);
+    box.setObjectName(objectName);
     box.setTextFormat(Qt::PlainText);
     QPushButton* ok = box.addButton("OK", QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();
 }
+
+void ShowProblem(QWidget* over, const QString& text) { Notice(QMessageBox::Warning, kProblemWindow, over, text); }
 
 QLineEdit* InputField(SectionWindow* window, const baricor::InputField& input) {
     return window->findChild<QLineEdit*>(QString::fromStdString(input.row.control));
@@ -132,14 +136,8 @@ void ReportUnusualTexts(const QString& path, const std::vector<OddField>& odd, c
         text += QStringLiteral("\nI risultati le leggono fino al primo carattere che non fa parte di un numero.");
     }
     if (!checkData.isEmpty()) text += QStringLiteral("\n\nControllare i dati immessi in: %1.").arg(checkData.join(", "));
-    QMessageBox box(QMessageBox::Information, "Baricor", text, QMessageBox::NoButton,
-                    odd.empty() ? static_cast<QWidget*>(OpenWindows::MainWindowIfOpen()) : odd.front().window);
-    box.setObjectName(kOpenReportWindow);
-    box.setTextFormat(Qt::PlainText);
-    QPushButton* ok = box.addButton("OK", QMessageBox::AcceptRole);
-    box.setDefaultButton(ok);
-    box.setEscapeButton(ok);
-    box.exec();
+    Notice(QMessageBox::Information, kOpenReportWindow,
+           odd.empty() ? static_cast<QWidget*>(OpenWindows::MainWindowIfOpen()) : odd.front().window, text);
     // The first field to correct gets the keyboard.
     if (!odd.empty() && odd.front().window) {
         OpenWindows::BringToFront(odd.front().window);
